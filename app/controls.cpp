@@ -1,0 +1,60 @@
+#include "app/controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <limits>
+
+namespace quentara {
+namespace {
+
+template <typename Control> Control* placed(Control* control, const char* name, QRect place) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(place);
+    return control;
+}
+
+} // namespace
+
+QLabel* makeLabel(QWidget* page, const char* name, const QString& caption, QRect place) {
+    auto* label = placed(new QLabel(caption, page), name, place);
+    // A caption wider than its place grows to the left, away from the box it names, rather
+    // than being cut off: with the platform's sans, "Quantity:." is wider than its place.
+    const int width = std::max(place.width(), label->sizeHint().width());
+    label->setGeometry(place.right() + 1 - width, place.top(), width, place.height());
+    return label;
+}
+
+QCheckBox* makeCheckBox(QWidget* page, const char* name, const QString& caption, QRect place) {
+    return placed(new QCheckBox(caption, page), name, place);
+}
+
+QLineEdit* makeTextBox(QWidget* page, const char* name, const QString& text, QRect place) {
+    auto* box = placed(new QLineEdit(text, page), name, place);
+    box->setMaxLength(std::numeric_limits<int>::max()); // the default silently cuts at 32767
+    return box;
+}
+
+QComboBox* makeComboBox(QWidget* page, const char* name, const QStringList& items,
+                        const QString& text, QRect place) {
+    auto* combo = placed(new QComboBox(page), name, place);
+    combo->setEditable(true);
+    combo->addItems(items);
+    combo->setInsertPolicy(QComboBox::NoInsert); // Enter must not add typed text to the list
+    combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    // Typed texts are compared exactly, so "8 BITS" must not be completed into "8 bits".
+    combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    combo->setEditText(text);
+    return combo;
+}
+
+QPushButton* makeButton(QWidget* page, const char* name, const QString& caption, QRect place) {
+    auto* button = placed(new QPushButton(caption, page), name, place);
+    button->setAutoDefault(false); // Enter presses no button
+    return button;
+}
+
+} // namespace quentara

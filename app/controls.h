@@ -1,0 +1,24 @@
+// Creates the controls of a fixed dialog page: named, placed in twips, sized as given.
+#pragma once
+
+#include <QRect>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace quentara {
+
+// `place` is a twipsRect. The object name is the control's name in the program.
+QLabel* makeLabel(QWidget* page, const char* name, const QString& caption, QRect place);
+QCheckBox* makeCheckBox(QWidget* page, const char* name, const QString& caption, QRect place);
+QLineEdit* makeTextBox(QWidget* page, const char* name, const QString& text, QRect place);
+QComboBox* makeComboBox(QWidget* page, const char* name, const QStringList& items,
+                        const QString& text, QRect place);
+QPushButton* makeButton(QWidget* page, const char* name, const QString& caption, QRect place);
+
+} // namespace quentara

@@ -1,0 +1,227 @@
+#include "app/frmGenerator.h"
+
+#include "app/controls.h"
+#include "app/message_box.h"
+#include "app/program_font.h"
+#include "app/program_icon.h"
+#include "app/tab_control.h"
+#include "app/twips.h"
+#include "batch/spin_button.h"
+#include "generators/length_text.h"
+#include "generators/password_composer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace quentara {
+namespace {
+
+QStringList lengthList() {
+    QStringList items;
+    for (int n = 1; n <= 50; ++n) {
+        if (n != 11) // the list has always skipped 11; it can still be typed
+            items << QString::number(n);
+    }
+    return items;
+}
+
+QStringList bitsList() {
+    QStringList items;
+    for (int bits = 4; bits <= 8192; bits *= 2)
+        items << QStringLiteral("%1 bits").arg(bits);
+    return items;
+}
+
+} // namespace
+
+frmGenerator::frmGenerator(Services services, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint),
+      services_(services) {
+    setObjectName(QStringLiteral("frmGenerator"));
+    setWindowTitle(QStringLiteral("Quentara"));
+    setWindowIcon(programIcon());
+    setFont(programFont());
+    buildControls();
+    buildMenus();
+    setFocusOrder();
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // fixed single border: no resizing
+    Form_Load();
+}
+
+void frmGenerator::buildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsToPixels(5625), twipsToPixels(3210));
+    setCentralWidget(client);
+
+    SSTab1 = new TabControl(twipsToPixels(520), client);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setGeometry(twipsRect(0, 0, 5655, 3255));
+
+    QWidget* easy = SSTab1->addTab(QStringLiteral("Easy Generator"));
+    chkNum =
+        makeCheckBox(easy, "chkNum", QStringLiteral("Numbers"), twipsRect(960, 540, 1815, 255));
+    chkSym =
+        makeCheckBox(easy, "chkSym", QStringLiteral("Symbols"), twipsRect(2880, 540, 1815, 255));
+    chkCharup = makeCheckBox(easy, "chkCharup", QStringLiteral("Char uppercase"),
+                             twipsRect(960, 900, 1815, 255));
+    chkCharlow = makeCheckBox(easy, "chkCharlow", QStringLiteral("Char lowercase"),
+                              twipsRect(2880, 900, 1815, 255));
+    lblLength =
+        makeLabel(easy, "lblLength", QStringLiteral("Lenght:"), twipsRect(1320, 1380, 615, 255));
+    cmbLength = makeComboBox(easy, "cmbLength", lengthList(), QStringLiteral("6"),
+                             twipsRect(2040, 1260, 1695, 315));
+    lblPass = makeLabel(easy, "lblPass", QStringLiteral("Pass:"), twipsRect(480, 2280, 495, 255));
+    txtResult = makeTextBox(easy, "txtResult", QString(), twipsRect(960, 2220, 3495, 285));
+    cmdGenerate = makeButton(easy, "cmdGenerate", QStringLiteral("Generate"),
+                             twipsRect(1800, 2640, 1935, 375));
+
+    QWidget* file = SSTab1->addTab(QStringLiteral("File Generator"));
+    check4 =
+        makeCheckBox(file, "check4", QStringLiteral("Numbers"), twipsRect(960, 540, 1815, 255));
+    Check3 =
+        makeCheckBox(file, "Check3", QStringLiteral("Symbols"), twipsRect(2880, 540, 1815, 255));
+    check2 = makeCheckBox(file, "check2", QStringLiteral("Char uppercase"),
+                          twipsRect(960, 900, 1815, 255));
+    Check1 = makeCheckBox(file, "Check1", QStringLiteral("Char lowercase"),
+                          twipsRect(2880, 900, 1815, 255));
+    Label1 = makeLabel(file, "Label1", QStringLiteral("Lenght:"), twipsRect(1320, 1260, 615, 255));
+    Combo1 = makeComboBox(file, "Combo1", lengthList(), QStringLiteral("8"),
+                          twipsRect(2040, 1260, 1695, 315));
+    lblQuantity = makeLabel(file, "lblQuantity", QStringLiteral("Quantity:."),
+                            twipsRect(1320, 1620, 615, 255));
+    txtQuantity =
+        makeTextBox(file, "txtQuantity", QStringLiteral("5000"), twipsRect(2040, 1620, 1455, 285));
+    SpinButton1 = new SpinButton(file);
+    SpinButton1->setObjectName(QStringLiteral("SpinButton1"));
+    SpinButton1->setGeometry(twipsRect(3480, 1620, 255, 255));
+    SpinButton1->setAccessibleName(QStringLiteral("Step quantity"));
+    lblFilename =
+        makeLabel(file, "lblFilename", QStringLiteral("File:"), twipsRect(480, 2280, 375, 255));
+    txtFilename = makeTextBox(file, "txtFilename", QStringLiteral("C:\\pass.txt"),
+                              twipsRect(960, 2220, 3495, 285));
+    cmdbrows =
+        makeButton(file, "cmdbrows", QStringLiteral("browse"), twipsRect(4560, 2220, 735, 255));
+    cmdGenerateFile = makeButton(file, "cmdGenerateFile", QStringLiteral("Generate"),
+                                 twipsRect(1800, 2640, 1935, 375));
+    prgPrint = new QProgressBar(file);
+    prgPrint->setObjectName(QStringLiteral("prgPrint"));
+    prgPrint->setGeometry(twipsRect(120, 2700, 5295, 375));
+    prgPrint->setTextVisible(false);
+    prgPrint->setAccessibleName(QStringLiteral("Progress"));
+    prgPrint->hide(); // shown only while a batch file is written, in the button's place
+
+    QWidget* user = SSTab1->addTab(QStringLiteral("Username"));
+    lblFirstname = makeLabel(user, "lblFirstname", QStringLiteral("First name:"),
+                             twipsRect(1560, 900, 975, 255));
+    txtFirstname = makeTextBox(user, "txtFirstname", QString(), twipsRect(2400, 900, 1695, 285));
+    lblLastname = makeLabel(user, "lblLastname", QStringLiteral("Last name:"),
+                            twipsRect(1560, 1260, 855, 255));
+    txtLastname = makeTextBox(user, "txtLastname", QString(), twipsRect(2400, 1260, 1695, 285));
+    txtUserresult = makeTextBox(user, "txtUserresult", QString(), twipsRect(1560, 1740, 2535, 285));
+    txtUserresult->setAccessibleName(QStringLiteral("User name"));
+    cmduserGenerate = makeButton(user, "cmduserGenerate", QStringLiteral("Generate"),
+                                 twipsRect(1800, 2640, 1935, 375));
+
+    QWidget* hex = SSTab1->addTab(QStringLiteral("Hex Generator"));
+    cmbBits = makeComboBox(hex, "cmbBits", bitsList(), QStringLiteral("Bits"),
+                           twipsRect(3720, 1320, 1455, 315));
+    cmbBits->setAccessibleName(QStringLiteral("Bits"));
+    lblHex = makeLabel(hex, "lblHex", QStringLiteral("HexValue:"), twipsRect(240, 1800, 735, 255));
+    txtHexResult = makeTextBox(hex, "txtHexResult", QString(), twipsRect(1080, 1800, 4095, 285));
+    cmdHexGenerate = makeButton(hex, "cmdHexGenerate", QStringLiteral("Generate"),
+                                twipsRect(1800, 2640, 1935, 375));
+
+    // Each label names its box, so screen readers speak the box by the label's caption.
+    lblLength->setBuddy(cmbLength);
+    lblPass->setBuddy(txtResult);
+    Label1->setBuddy(Combo1);
+    lblQuantity->setBuddy(txtQuantity);
+    lblFilename->setBuddy(txtFilename);
+    lblFirstname->setBuddy(txtFirstname);
+    lblLastname->setBuddy(txtLastname);
+    lblHex->setBuddy(txtHexResult);
+
+    connect(cmdGenerate, &QPushButton::clicked, this, &frmGenerator::cmdGenerate_Click);
+}
+
+void frmGenerator::buildMenus() {
+    mnuparrentFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuparrentFile->setObjectName(QStringLiteral("mnuparrentFile"));
+    mnuCopy = mnuparrentFile->addAction(QStringLiteral("Copy"));
+    mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
+    mnuCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuExit = mnuparrentFile->addAction(QStringLiteral("Exit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+
+    mnuParrenthelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuParrenthelp->setObjectName(QStringLiteral("mnuParrenthelp"));
+    mnuAbout = mnuParrenthelp->addAction(QStringLiteral("About"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+    connect(mnuExit, &QAction::triggered, this, &frmGenerator::close);
+}
+
+void frmGenerator::setFocusOrder() {
+    QWidget* const order[] = {
+        SSTab1->tabBar(), cmbLength,     txtResult,      chkCharlow,      chkCharup,
+        chkSym,           chkNum,        cmdGenerate,    Combo1,          Check1,
+        check2,           Check3,        check4,         cmdGenerateFile, txtFilename,
+        cmdbrows,         txtQuantity,   SpinButton1,    cmduserGenerate, txtFirstname,
+        txtLastname,      txtUserresult, cmdHexGenerate, txtHexResult,    cmbBits};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void frmGenerator::Form_Load() {
+    for (QCheckBox* box : {chkCharup, chkCharlow, chkNum, chkSym, Check1, check2, Check3, check4})
+        box->setChecked(true);
+}
+
+void frmGenerator::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_Unload();
+}
+
+void frmGenerator::Form_Unload() {
+    // The program ends with its main window, whatever other window is still open.
+    QCoreApplication::quit();
+}
+
+std::optional<std::int32_t> frmGenerator::readLength(const QComboBox* box) {
+    const std::string text = box->currentText().toStdString();
+    const LengthReading reading = ReadLengthText(text);
+    if (reading.problem != LengthProblem::none) {
+        services_.messages->show(
+            this, QString::fromStdString(LengthProblemMessage(reading.problem, text)),
+            MessageIcon::warning);
+        return std::nullopt;
+    }
+    return reading.length;
+}
+
+std::optional<std::string> frmGenerator::EasyPassword() {
+    const std::optional<std::int32_t> length = readLength(cmbLength);
+    if (!length)
+        return std::nullopt;
+    const ClassTicks ticks{chkCharup->isChecked(), chkCharlow->isChecked(), chkNum->isChecked(),
+                           chkSym->isChecked()};
+    return ComposePassword(*length, ticks);
+}
+
+void frmGenerator::cmdGenerate_Click() {
+    if (const std::optional<std::string> password = EasyPassword())
+        txtResult->setText(QString::fromStdString(*password));
+}
+
+} // namespace quentara

@@ -1,0 +1,98 @@
+// The main window: four generator tabs, the File and Help menus.
+#pragma once
+
+#include "app/services.h"
+
+#include <QMainWindow>
+#include <optional>
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+
+namespace quentara {
+
+class SpinButton;
+class TabControl;
+
+class frmGenerator : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmGenerator(Services services = Services::platform(), QWidget* parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void cmdGenerate_Click();
+
+private:
+    void buildControls();
+    void buildMenus();
+    void setFocusOrder();
+    void Form_Load();
+    void Form_Unload();
+
+    std::optional<std::string> EasyPassword();
+    std::optional<std::int32_t> readLength(const QComboBox* box);
+
+    Services services_;
+
+    TabControl* SSTab1 = nullptr;
+
+    // Easy Generator
+    QCheckBox* chkNum = nullptr;
+    QCheckBox* chkSym = nullptr;
+    QCheckBox* chkCharup = nullptr;
+    QCheckBox* chkCharlow = nullptr;
+    QLabel* lblLength = nullptr;
+    QComboBox* cmbLength = nullptr;
+    QLabel* lblPass = nullptr;
+    QLineEdit* txtResult = nullptr;
+    QPushButton* cmdGenerate = nullptr;
+
+    // File Generator
+    QCheckBox* check4 = nullptr;
+    QCheckBox* Check3 = nullptr;
+    QCheckBox* check2 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QLabel* lblQuantity = nullptr;
+    QLineEdit* txtQuantity = nullptr;
+    SpinButton* SpinButton1 = nullptr;
+    QLabel* lblFilename = nullptr;
+    QLineEdit* txtFilename = nullptr;
+    QPushButton* cmdbrows = nullptr;
+    QPushButton* cmdGenerateFile = nullptr;
+    QProgressBar* prgPrint = nullptr;
+
+    // Username
+    QLabel* lblFirstname = nullptr;
+    QLineEdit* txtFirstname = nullptr;
+    QLabel* lblLastname = nullptr;
+    QLineEdit* txtLastname = nullptr;
+    QLineEdit* txtUserresult = nullptr;
+    QPushButton* cmduserGenerate = nullptr;
+
+    // Hex Generator
+    QComboBox* cmbBits = nullptr;
+    QLabel* lblHex = nullptr;
+    QLineEdit* txtHexResult = nullptr;
+    QPushButton* cmdHexGenerate = nullptr;
+
+    // Menus
+    QMenu* mnuparrentFile = nullptr;
+    QAction* mnuCopy = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuParrenthelp = nullptr;
+    QAction* mnuAbout = nullptr;
+};
+
+} // namespace quentara

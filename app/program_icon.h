@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace quentara {
+
+// The program's icon at every size it is drawn for, shared by all its windows.
+QIcon programIcon();
+
+} // namespace quentara

@@ -1,0 +1,15 @@
+// The platform services the windows use; tests hand in recording fakes.
+#pragma once
+
+namespace quentara {
+
+class MessageBox;
+
+struct Services {
+    MessageBox* messages = nullptr;
+
+    // The real services of the running program; they live as long as the process.
+    static Services platform();
+};
+
+} // namespace quentara

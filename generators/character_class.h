@@ -1,0 +1,17 @@
+// The four character classes that passwords are built from.
+#pragma once
+
+namespace quentara {
+
+struct CharacterClass {
+    int span; // number of codes in the class
+    int base; // first code
+};
+
+inline constexpr CharacterClass uppercaseClass{26, 65}; // A to Z
+inline constexpr CharacterClass lowercaseClass{26, 97}; // a to z
+inline constexpr CharacterClass digitClass{10, 48};     // 0 to 9
+// Nine symbols, # to +: neither ! nor " and nothing from the comma up.
+inline constexpr CharacterClass symbolClass{9, 35};
+
+} // namespace quentara

@@ -1,0 +1,34 @@
+// Reading a password length typed into a length box.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quentara {
+
+// Longest password the program builds: a million characters already take most of a
+// second to show, and a typed length in the billions would exhaust memory.
+inline constexpr std::int32_t maxPasswordLength = 1'000'000;
+
+enum class LengthProblem {
+    none,
+    notANumber, // empty, or not a decimal number
+    outOfRange, // does not fit a 32-bit signed integer
+    tooLong,    // fits, but is above maxPasswordLength
+};
+
+struct LengthReading {
+    std::int32_t length = 0;
+    LengthProblem problem = LengthProblem::none;
+};
+
+// A decimal number with optional blanks around it, an optional sign and an optional
+// fraction, rounded to the nearest integer with halves going to the even one.
+// Zero and negative lengths are valid: they give the empty password.
+LengthReading ReadLengthText(std::string_view text);
+
+// A message for the user that says what is wrong with `text` and what is accepted.
+std::string LengthProblemMessage(LengthProblem problem, std::string_view text);
+
+} // namespace quentara

@@ -1,0 +1,37 @@
+#include "generators/password_composer.h"
+
+#include "generators/character_class.h"
+#include "generators/random.h"
+
+#include <array>
+
+namespace quentara {
+
+void AppendPassword(std::string& out, std::int32_t length, ClassTicks ticks) {
+    std::array<CharacterClass, 4> ticked{};
+    int count = 0;
+    if (ticks.uppercase)
+        ticked[count++] = uppercaseClass;
+    if (ticks.lowercase)
+        ticked[count++] = lowercaseClass;
+    if (ticks.digits)
+        ticked[count++] = digitClass;
+    if (ticks.symbols)
+        ticked[count++] = symbolClass;
+    if (count == 0 || length < 1)
+        return;
+
+    out.reserve(out.size() + static_cast<std::size_t>(length));
+    for (std::int32_t position = 1; position <= length; ++position) {
+        const CharacterClass& cls = count > 1 ? ticked[DrawCode(count, 1) - 1] : ticked[0];
+        out += CharFromCode(DrawCode(cls.span, cls.base));
+    }
+}
+
+std::string ComposePassword(std::int32_t length, ClassTicks ticks) {
+    std::string password;
+    AppendPassword(password, length, ticks);
+    return password;
+}
+
+} // namespace quentara

@@ -1,0 +1,24 @@
+// Builds a password from a length and the ticked character classes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quentara {
+
+struct ClassTicks {
+    bool uppercase = false;
+    bool lowercase = false;
+    bool digits = false;
+    bool symbols = false;
+};
+
+// Appends a password of `length` characters (none when length < 1 or nothing is
+// ticked). With k > 1 classes ticked, each character first picks one of them with
+// DrawCode(k, 1), numbered in the order uppercase, lowercase, digits, symbols, then
+// draws its code within that class: two draws per character, one with a single class.
+void AppendPassword(std::string& out, std::int32_t length, ClassTicks ticks);
+
+std::string ComposePassword(std::int32_t length, ClassTicks ticks);
+
+} // namespace quentara

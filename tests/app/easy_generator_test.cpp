@@ -1,0 +1,93 @@
+#include "generators/random.h"
+#include "main_window_fixture.h"
+
+namespace quentara {
+namespace {
+
+constexpr float top = 1.0f - 0x1p-24f;
+
+struct EasyCase {
+    const char* name;
+    const char* lengthText;
+    std::vector<const char*> unticked;
+    std::vector<float> draws;
+    const char* expected;
+};
+
+class EasyGenerator : public MainWindowTest, public testing::WithParamInterface<EasyCase> {};
+
+TEST_P(EasyGenerator, GenerateShowsThePasswordOfTheTickedClasses) {
+    const EasyCase& row = GetParam();
+    control<QLineEdit>("txtResult")->setText("old");
+    typeInto("cmbLength", row.lengthText);
+    for (const char* box : row.unticked)
+        setTicks({box}, false);
+    ScriptedRandom script(row.draws);
+    click("cmdGenerate");
+    EXPECT_EQ(control<QLineEdit>("txtResult")->text(), row.expected);
+    EXPECT_EQ(script.remaining(), 0u);
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TickCombinations, EasyGenerator,
+    testing::Values(
+        EasyCase{"allFour", "4", {}, {0.0f, 0.0f, 0.25f, top, 0.5f, 0.0f, 0.75f, top}, "Az0+"},
+        EasyCase{"upperAndDigits", "2", {"chkCharlow", "chkSym"}, {0.49f, top, 0.5f, 0.0f}, "Z0"},
+        EasyCase{
+            "onlySymbols", "3", {"chkCharup", "chkCharlow", "chkNum"}, {0.0f, 0.5f, top}, "#'+"},
+        EasyCase{"lowerDigitsSymbols", " 2.5 ", {"chkCharup"}, {0.4f, 0.0f, 0.9f, 0.0f}, "0#"},
+        EasyCase{"noneTickedEmpties", "6", {"chkCharup", "chkCharlow", "chkNum", "chkSym"}, {}, ""},
+        EasyCase{"zeroEmpties", "0", {}, {}, ""}, EasyCase{"negativeEmpties", "-4", {}, {}, ""}),
+    [](const testing::TestParamInfo<EasyCase>& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, AListedLengthGivesAPasswordOfThatLength) {
+    QComboBox* length = control<QComboBox>("cmbLength");
+    length->setCurrentIndex(length->findText("50"));
+    click("cmdGenerate");
+    EXPECT_EQ(control<QLineEdit>("txtResult")->text().size(), 50);
+    typeInto("cmbLength", "200");
+    click("cmdGenerate");
+    EXPECT_EQ(control<QLineEdit>("txtResult")->text().size(), 200);
+}
+
+struct BadLength {
+    const char* text;
+    const char* reason;
+};
+
+class EasyGeneratorBadLength : public MainWindowTest,
+                               public testing::WithParamInterface<BadLength> {};
+
+TEST_P(EasyGeneratorBadLength, TellsWhyAndKeepsTheResult) {
+    control<QLineEdit>("txtResult")->setText("previous");
+    typeInto("cmbLength", GetParam().text);
+    setTicks({"chkCharup", "chkCharlow", "chkNum", "chkSym"}, false); // even with nothing ticked
+    {
+        ScriptedRandom noDraws({});
+        click("cmdGenerate");
+    }
+    EXPECT_EQ(control<QLineEdit>("txtResult")->text(), "previous");
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains(GetParam().reason)) << messages.texts[0].toStdString();
+    EXPECT_TRUE(messages.texts[0].contains("from 0 to 1000000"));
+
+    // The window stays usable: a good length works at once.
+    setTicks({"chkNum"}, true);
+    typeInto("cmbLength", "3");
+    click("cmdGenerate");
+    EXPECT_EQ(control<QLineEdit>("txtResult")->text().size(), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, EasyGeneratorBadLength,
+                         testing::Values(BadLength{"", "No length"},
+                                         BadLength{"abc", "not a number"},
+                                         BadLength{"12abc", "not a number"},
+                                         BadLength{"99999999999", "out of range"},
+                                         BadLength{"5000000", "too long"}),
+                         [](const testing::TestParamInfo<BadLength>& info) {
+                             return "row" + std::to_string(info.index);
+                         });
+
+} // namespace
+} // namespace quentara

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/frmGenerator.h"
+#include "app/tab_control.h"
+#include "recording_message_box.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace quentara {
+
+// The real main window with recording services, shown on the offscreen platform.
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        services.messages = &messages;
+        window = std::make_unique<frmGenerator>(services);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    template <typename Control = QWidget> Control* control(const char* name) const {
+        auto* found = window->findChild<Control*>(QString::fromLatin1(name));
+        if (found == nullptr)
+            ADD_FAILURE() << "no control " << name;
+        return found;
+    }
+
+    TabControl* tabs() const { return control<TabControl>("SSTab1"); }
+
+    void click(const char* buttonName) {
+        QTest::mouseClick(control<QPushButton>(buttonName), Qt::LeftButton);
+    }
+
+    void typeInto(const char* name, const QString& text) {
+        QWidget* box = control(name);
+        if (auto* combo = qobject_cast<QComboBox*>(box))
+            box = combo->lineEdit();
+        auto* edit = qobject_cast<QLineEdit*>(box);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+
+    void setTicks(std::initializer_list<const char*> names, bool ticked) {
+        for (const char* name : names) {
+            QCheckBox* box = control<QCheckBox>(name);
+            if (box->isChecked() != ticked)
+                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        }
+    }
+
+    RecordingMessageBox messages;
+    Services services;
+    std::unique_ptr<frmGenerator> window;
+};
+
+} // namespace quentara

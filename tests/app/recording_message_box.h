@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/message_box.h"
+
+#include <QStringList>
+
+namespace quentara {
+
+// Keeps the messages instead of opening modal boxes.
+class RecordingMessageBox final : public MessageBox {
+public:
+    void show(QWidget*, const QString& text, MessageIcon icon) override {
+        texts << text;
+        icons.push_back(icon);
+    }
+    QStringList texts;
+    std::vector<MessageIcon> icons;
+};
+
+} // namespace quentara

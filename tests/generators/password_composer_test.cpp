@@ -1,0 +1,107 @@
+#include "generators/password_composer.h"
+#include "generators/random.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace quentara {
+namespace {
+
+constexpr float top = 1.0f - 0x1p-24f; // the largest draw
+
+struct ComposeCase {
+    const char* name;
+    ClassTicks ticks;
+    std::int32_t length;
+    std::vector<float> draws; // class pick (where one is made), then the character
+    const char* expected;
+};
+
+class CombinationTable : public testing::TestWithParam<ComposeCase> {};
+
+// Each row picks every ticked class once, in class-number order, so the expected text
+// shows which draw picked which class: the first and the last character of each class.
+TEST_P(CombinationTable, PicksTheClassThenTheCharacter) {
+    const ComposeCase& row = GetParam();
+    ScriptedRandom script(row.draws);
+    EXPECT_EQ(ComposePassword(row.length, row.ticks), row.expected);
+    EXPECT_EQ(script.remaining(), 0u) << "every scripted draw is used, and no more";
+}
+
+std::vector<float> picks(int classes) {
+    // Class j of k is picked by (j - 1) / k; alternate first and last character of the class.
+    std::vector<float> draws;
+    for (int j = 0; j < classes; ++j) {
+        draws.push_back(static_cast<float>(j) / static_cast<float>(classes));
+        draws.push_back(j % 2 == 0 ? 0.0f : top);
+    }
+    return draws;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryRow, CombinationTable,
+    testing::Values(
+        ComposeCase{"all", {true, true, true, true}, 4, picks(4), "Az0+"},
+        ComposeCase{"upperLowerDigits", {true, true, true, false}, 3, picks(3), "Az0"},
+        ComposeCase{"upperLower", {true, true, false, false}, 2, picks(2), "Az"},
+        ComposeCase{"upperLowerSymbols", {true, true, false, true}, 3, picks(3), "Az#"},
+        ComposeCase{"upperDigits", {true, false, true, false}, 2, picks(2), "A9"},
+        ComposeCase{"upperDigitsSymbols", {true, false, true, true}, 3, picks(3), "A9#"},
+        ComposeCase{"digitsSymbols", {false, false, true, true}, 2, picks(2), "0+"},
+        ComposeCase{"upperSymbols", {true, false, false, true}, 2, picks(2), "A+"},
+        ComposeCase{"lowerSymbols", {false, true, false, true}, 2, picks(2), "a+"},
+        ComposeCase{"lowerDigits", {false, true, true, false}, 2, picks(2), "a9"},
+        ComposeCase{"lowerDigitsSymbols", {false, true, true, true}, 3, picks(3), "a9#"},
+        // one class: no pick, one draw per character
+        ComposeCase{"digits", {false, false, true, false}, 2, {0.0f, top}, "09"},
+        ComposeCase{"upper", {true, false, false, false}, 2, {0.0f, top}, "AZ"},
+        ComposeCase{"lower", {false, true, false, false}, 2, {0.0f, top}, "az"},
+        ComposeCase{"symbols", {false, false, false, true}, 2, {0.0f, top}, "#+"},
+        // nothing drawn at all
+        ComposeCase{"noneTicked", {false, false, false, false}, 8, {}, ""},
+        ComposeCase{"lengthZero", {true, true, true, true}, 0, {}, ""},
+        ComposeCase{"lengthNegative", {true, true, true, true}, -5, {}, ""},
+        // the last class number of k is reached by the largest draw, never k + 1
+        ComposeCase{"topPickOfFour", {true, true, true, true}, 1, {top, 0.0f}, "#"},
+        ComposeCase{"topPickOfThree", {true, true, true, false}, 1, {top, top}, "9"},
+        ComposeCase{"topPickOfTwo", {false, true, false, true}, 1, {top, 0.0f}, "#"}),
+    [](const testing::TestParamInfo<ComposeCase>& info) { return std::string(info.param.name); });
+
+TEST(ComposePassword, UppercaseAndDigitsTakeTwoDrawsPerCharacterWithTheClassFirst) {
+    // Odd draws pick the class: below one half uppercase, from one half up a digit.
+    ScriptedRandom script({0.49f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.99f, 0.99f, 0.2f, 0.2f, 0.7f,
+                           0.2f, 0.3f, top, 0.6f, top});
+    EXPECT_EQ(ComposePassword(8, {true, false, true, false}), "N5A9F2Z9");
+    EXPECT_EQ(script.consumed(), 16u);
+}
+
+TEST(ComposePassword, FiftySymbolsTakeFiftyDraws) {
+    std::vector<float> draws;
+    for (int i = 0; i < 50; ++i)
+        draws.push_back(static_cast<float>(i % 9) / 9.0f + 0.01f);
+    ScriptedRandom script(draws);
+    const std::string password = ComposePassword(50, {false, false, false, true});
+    ASSERT_EQ(password.size(), 50u);
+    for (std::size_t i = 0; i < password.size(); ++i)
+        EXPECT_EQ(password[i], "#$%&'()*+"[i % 9]) << "position " << i;
+    EXPECT_EQ(script.consumed(), 50u);
+}
+
+TEST(AppendPassword, AddsToWhatIsThere) {
+    ScriptedRandom script({0.0f, top});
+    std::string line = "nr. 1    ";
+    AppendPassword(line, 2, {true, false, false, false});
+    EXPECT_EQ(line, "nr. 1    AZ");
+}
+
+TEST(ComposePassword, LongPasswordsHaveTheRequestedLengthFromTheTickedClassesOnly) {
+    const std::string password = ComposePassword(100'000, {false, true, false, true});
+    ASSERT_EQ(password.size(), 100'000u);
+    EXPECT_EQ(password.find_first_not_of("abcdefghijklmnopqrstuvwxyz#$%&'()*+"), std::string::npos);
+    EXPECT_NE(password.find_first_of("#$%&'()*+"), std::string::npos);
+    EXPECT_NE(password.find_first_of("abcdefghijklmnopqrstuvwxyz"), std::string::npos);
+}
+
+} // namespace
+} // namespace quentara

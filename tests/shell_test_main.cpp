@@ -1,0 +1,25 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The offscreen platform warns about every fixed-size window; the warning says nothing
+// about the program and would bury real messages.
+QtMessageHandler defaultHandler = nullptr;
+
+void quietMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.contains(QLatin1String("does not support propagateSizeHints")))
+        defaultHandler(type, context, text);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    defaultHandler = qInstallMessageHandler(quietMessageHandler);
+    // Headless unless the caller chose a platform: listing the tests must work without a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
