@@ -206,13 +206,14 @@ void frmGenerator::closeEvent(QCloseEvent* event) {
 }
 
 void frmGenerator::Form_Unload() {
-    // The program ends with its main window: a modeless dialog still open (About) would
-    // otherwise keep it running, so it is closed too.
+    // The program ends with its main window, and every other window goes with it: an open
+    // modeless dialog (About) would otherwise keep the program running.
     for (QWidget* other : QApplication::topLevelWidgets()) {
-        if (other != this && other->isVisible())
-            other->close();
+        if (other != this && other->isVisible() && !other->close())
+            other->hide();
     }
-    QCoreApplication::quit();
+    // Not quit(): that asks every window again and gives up at the first one that refuses.
+    QCoreApplication::exit(0);
 }
 
 std::optional<std::int32_t> frmGenerator::readLength(const QComboBox* box) {
