@@ -46,7 +46,8 @@ std::unique_ptr<QMimeData> SecretTextMimeData(const QString& text, ClipboardFlav
         data->setData(windowsFormat("CanUploadToCloudClipboard"), dword(0));
         break;
     case ClipboardFlavour::macOS:
-        // The pasteboard type that password-aware clipboard tools skip.
+        // The pasteboard type that password-aware clipboard tools skip. Not yet checked on a
+        // Mac that Qt hands it to the pasteboard under this very name.
         data->setData(QStringLiteral("org.nspasteboard.ConcealedType"), QByteArray());
         break;
     }
