@@ -174,16 +174,16 @@ TEST_P(CtrlCWhileEnabled, RunsCopyWhateverBoxHasTheFocus) {
     EXPECT_EQ(systemClipboard(), "untouched") << "the box must not copy its own selection";
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, CtrlCWhileEnabled,
-                         testing::Values(FocusCase{"resultBox", 0, "txtResult", "easy result"},
-                                         FocusCase{"lengthCombo", 0, "cmbLength", "easy result"},
-                                         FocusCase{"firstName", 2, "txtFirstname", "user result"},
-                                         FocusCase{"userResult", 2, "txtUserresult", "user result"},
-                                         FocusCase{"bitsCombo", 3, "cmbBits", "hex result"},
-                                         FocusCase{"hexResult", 3, "txtHexResult", "hex result"}),
-                         [](const testing::TestParamInfo<FocusCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, CtrlCWhileEnabled,
+    testing::Values(FocusCase{"resultBox", 0, "txtResult", "easy result"},
+                    FocusCase{"lengthCombo", 0, "cmbLength", "easy result"},
+                    FocusCase{"generateButton", 0, "cmdGenerate", "easy result"},
+                    FocusCase{"firstName", 2, "txtFirstname", "user result"},
+                    FocusCase{"userResult", 2, "txtUserresult", "user result"},
+                    FocusCase{"bitsCombo", 3, "cmbBits", "hex result"},
+                    FocusCase{"hexResult", 3, "txtHexResult", "hex result"}),
+    [](const testing::TestParamInfo<FocusCase>& info) { return std::string(info.param.name); });
 
 class CtrlCWhileDisabled : public CopyCommand, public testing::WithParamInterface<FocusCase> {};
 
