@@ -1,14 +1,19 @@
 #include "app/frmGenerator.h"
 
+#include "app/clipboard.h"
 #include "app/controls.h"
+#include "app/copy_shortcut_filter.h"
+#include "app/grapheme_boundaries.h"
 #include "app/message_box.h"
 #include "app/program_font.h"
 #include "app/program_icon.h"
 #include "app/tab_control.h"
 #include "app/twips.h"
 #include "batch/spin_button.h"
+#include "generators/hex_string.h"
 #include "generators/length_text.h"
 #include "generators/password_composer.h"
+#include "generators/username.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +24,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -36,8 +42,8 @@ QStringList lengthList() {
 
 QStringList bitsList() {
     QStringList items;
-    for (int bits = 4; bits <= 8192; bits *= 2)
-        items << QStringLiteral("%1 bits").arg(bits);
+    for (std::string_view item : hexBitsItems)
+        items << QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size()));
     return items;
 }
 
@@ -153,6 +159,9 @@ void frmGenerator::buildControls() {
     lblHex->setBuddy(txtHexResult);
 
     connect(cmdGenerate, &QPushButton::clicked, this, &frmGenerator::cmdGenerate_Click);
+    connect(cmdHexGenerate, &QPushButton::clicked, this, &frmGenerator::cmdHexGenerate_Click);
+    connect(cmduserGenerate, &QPushButton::clicked, this, &frmGenerator::cmduserGenerate_Click);
+    connect(SSTab1, &TabControl::Click, this, &frmGenerator::SSTab1_Click);
 }
 
 void frmGenerator::buildMenus() {
@@ -169,7 +178,10 @@ void frmGenerator::buildMenus() {
     mnuAbout = mnuParrenthelp->addAction(QStringLiteral("About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 
-    connect(mnuExit, &QAction::triggered, this, &frmGenerator::close);
+    connect(mnuCopy, &QAction::triggered, this, &frmGenerator::mnuCopy_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmGenerator::mnuExit_Click);
+    // Ctrl+C runs Copy also while a text box has the focus.
+    QCoreApplication::instance()->installEventFilter(new CopyShortcutFilter(mnuCopy, this));
 }
 
 void frmGenerator::setFocusOrder() {
@@ -194,8 +206,14 @@ void frmGenerator::closeEvent(QCloseEvent* event) {
 }
 
 void frmGenerator::Form_Unload() {
-    // The program ends with its main window, whatever other window is still open.
-    QCoreApplication::quit();
+    // The program ends with its main window, and every other window goes with it: an open
+    // modeless dialog (About) would otherwise keep the program running.
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != this && other->isVisible() && !other->close())
+            other->hide();
+    }
+    // Not quit(): that asks every window again and gives up at the first one that refuses.
+    QCoreApplication::exit(0);
 }
 
 std::optional<std::int32_t> frmGenerator::readLength(const QComboBox* box) {
@@ -222,6 +240,53 @@ std::optional<std::string> frmGenerator::EasyPassword() {
 void frmGenerator::cmdGenerate_Click() {
     if (const std::optional<std::string> password = EasyPassword())
         txtResult->setText(QString::fromStdString(*password));
+}
+
+// ---- Hex and Username generators, the Copy command and the end of the program ----
+
+void frmGenerator::cmdHexGenerate_Click() {
+    const std::string hex = ComposeHexString(cmbBits->currentText().toStdString());
+    txtHexResult->setText(QString::fromStdString(hex));
+}
+
+void frmGenerator::cmduserGenerate_Click() {
+    const QByteArray firstName = txtFirstname->text().toUtf8();
+    const QByteArray lastName = txtLastname->text().toUtf8();
+    const std::string name =
+        ComposeUsername(firstName.toStdString(), lastName.toStdString(), GraphemeBoundaries());
+    txtUserresult->setText(QString::fromStdString(name));
+}
+
+void frmGenerator::SetCopyText(const std::int16_t& tabIndex) {
+    switch (tabIndex) {
+    case 0:
+        CopyText = txtResult->text();
+        break;
+    case 2:
+        CopyText = txtUserresult->text();
+        break;
+    case 3:
+        CopyText = txtHexResult->text();
+        break;
+    default:
+        return; // the File Generator tab has no result to copy
+    }
+}
+
+void frmGenerator::mnuCopy_Click() {
+    const auto tabIndex = static_cast<std::int16_t>(SSTab1->currentIndex());
+    SetCopyText(tabIndex);
+    services_.clipboard->clear(); // even for an empty text: what was there before goes
+    services_.clipboard->place(SecretTextMimeData(CopyText));
+}
+
+void frmGenerator::SSTab1_Click(int /*previousTab*/) {
+    const auto tabIndex = static_cast<std::int16_t>(SSTab1->currentIndex());
+    mnuCopy->setEnabled(tabIndex != 1);
+}
+
+void frmGenerator::mnuExit_Click() {
+    close(); // the same end as closing the window: Form_Unload
 }
 
 } // namespace quentara

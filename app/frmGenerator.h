@@ -4,6 +4,7 @@
 #include "app/services.h"
 
 #include <QMainWindow>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -32,6 +33,13 @@ protected:
 private slots:
     void cmdGenerate_Click();
 
+    // Hex and Username generators, the Copy command and the end of the program
+    void cmdHexGenerate_Click();
+    void cmduserGenerate_Click();
+    void mnuCopy_Click();
+    void SSTab1_Click(int previousTab);
+    void mnuExit_Click();
+
 private:
     void buildControls();
     void buildMenus();
@@ -43,6 +51,11 @@ private:
     std::optional<std::int32_t> readLength(const QComboBox* box);
 
     Services services_;
+
+    // Copy command: the copy buffer and what fills it
+    friend class CopyBufferProbe; // tests read the buffer that only Copy may change
+    void SetCopyText(const std::int16_t& tabIndex);
+    QString CopyText;
 
     TabControl* SSTab1 = nullptr;
 

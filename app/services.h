@@ -3,10 +3,12 @@
 
 namespace quentara {
 
+class Clipboard;
 class MessageBox;
 
 struct Services {
     MessageBox* messages = nullptr;
+    Clipboard* clipboard = nullptr;
 
     // The real services of the running program; they live as long as the process.
     static Services platform();

@@ -2,6 +2,7 @@
 
 #include "app/frmGenerator.h"
 #include "app/tab_control.h"
+#include "recording_clipboard.h"
 #include "recording_message_box.h"
 
 #include <QCheckBox>
@@ -19,6 +20,7 @@ class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         services.messages = &messages;
+        services.clipboard = &clipboard;
         window = std::make_unique<frmGenerator>(services);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -56,7 +58,14 @@ protected:
         }
     }
 
+    // Selects a tab the way a user does, by clicking its caption.
+    void chooseTab(int index) {
+        QTabBar* bar = tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+
     RecordingMessageBox messages;
+    RecordingClipboard clipboard;
     Services services;
     std::unique_ptr<frmGenerator> window;
 };

@@ -1,0 +1,45 @@
+// The system clipboard, and the data that puts a secret on it as plain text.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QMimeData;
+
+namespace quentara {
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    // Removes everything the clipboard holds, in every format.
+    virtual void clear() = 0;
+    // Places `data` on the clipboard, which takes it over.
+    virtual void place(std::unique_ptr<QMimeData> data) = 0;
+};
+
+// Reaches the clipboard of the running platform through Qt.
+class QtClipboard final : public Clipboard {
+public:
+    void clear() override;
+    void place(std::unique_ptr<QMimeData> data) override;
+};
+
+// How the clipboard managers of each desktop are told to keep a text out of their history.
+enum class ClipboardFlavour { unixDesktop, windows, macOS };
+
+constexpr ClipboardFlavour nativeClipboardFlavour() {
+#if defined(Q_OS_WIN)
+    return ClipboardFlavour::windows;
+#elif defined(Q_OS_MACOS)
+    return ClipboardFlavour::macOS;
+#else
+    return ClipboardFlavour::unixDesktop;
+#endif
+}
+
+// `text` as plain text, marked as a secret so that clipboard managers, clipboard history
+// and cloud clipboards leave it alone: a password must not outlive its paste.
+std::unique_ptr<QMimeData> SecretTextMimeData(const QString& text,
+                                              ClipboardFlavour flavour = nativeClipboardFlavour());
+
+} // namespace quentara

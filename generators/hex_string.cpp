@@ -1,0 +1,28 @@
+#include "generators/hex_string.h"
+
+#include "generators/random.h"
+
+namespace quentara {
+
+std::int32_t HexCharacterCount(std::string_view bitsText) {
+    std::int32_t characters = 1;
+    for (std::string_view item : hexBitsItems) {
+        if (item == bitsText)
+            return characters;
+        characters *= 2;
+    }
+    return 0;
+}
+
+std::string ComposeHexString(std::string_view bitsText) {
+    const std::int32_t count = HexCharacterCount(bitsText);
+    std::string result;
+    result.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t position = 1; position <= count; ++position) {
+        const bool letter = DrawCode(2, 1) == 1;
+        result += CharFromCode(letter ? DrawCode(6, 65) : DrawCode(10, 48));
+    }
+    return result;
+}
+
+} // namespace quentara

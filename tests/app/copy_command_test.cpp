@@ -1,0 +1,244 @@
+#include "generators/random.h"
+#include "main_window_fixture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+
+namespace quentara {
+
+// Reads the copy buffer, which only the Copy command may change.
+class CopyBufferProbe {
+public:
+    static QString copyText(const frmGenerator& window) { return window.CopyText; }
+    static void setCopyText(frmGenerator& window, std::int16_t tabIndex) {
+        window.SetCopyText(tabIndex);
+    }
+};
+
+namespace {
+
+constexpr float top = 1.0f - 0x1p-24f;
+
+class CopyCommand : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        // What the text boxes copy themselves goes to the system clipboard instead.
+        QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+    }
+
+    QAction* copyItem() const { return window->findChild<QAction*>("mnuCopy"); }
+
+    // Chooses File, Copy with the mouse.
+    void chooseCopyFromMenu() {
+        QMenuBar* bar = window->menuBar();
+        auto* file = window->findChild<QMenu*>("mnuparrentFile");
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(file->menuAction()).center());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+        QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(copyItem()).center());
+    }
+
+    void pressCtrlC(const char* focusName) {
+        QWidget* focus = control(focusName);
+        focus->setFocus();
+        if (auto* box = qobject_cast<QLineEdit*>(focus))
+            box->selectAll();
+        if (auto* combo = qobject_cast<QComboBox*>(focus))
+            combo->lineEdit()->selectAll();
+        QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+    }
+
+    QString systemClipboard() const { return QGuiApplication::clipboard()->text(); }
+};
+
+// Every tab starts from the same controls: names, lengths and bits that differ from any
+// result, so copying the wrong box shows.
+struct CopyCase {
+    const char* name;
+    int tab;
+    const char* generateButton;
+    const char* resultBox;
+    std::vector<float> draws;
+    const char* generated;
+};
+
+void PrintTo(const CopyCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class CopyResult : public CopyCommand, public testing::WithParamInterface<CopyCase> {};
+
+TEST_P(CopyResult, CopiesTheResultBoxOfTheSelectedTabIncludingEdits) {
+    const CopyCase& row = GetParam();
+    typeInto("cmbLength", "2");
+    typeInto("txtFirstname", "Ann");
+    typeInto("txtLastname", "Lee");
+    typeInto("cmbBits", "8 bits");
+    chooseTab(row.tab);
+    {
+        ScriptedRandom script(row.draws);
+        click(row.generateButton);
+    }
+    chooseCopyFromMenu();
+    EXPECT_EQ(clipboard.log, QStringList({"clear", QStringLiteral("text:") + row.generated}));
+
+    typeInto(row.resultBox, "edited by hand");
+    clipboard.log.clear();
+    chooseCopyFromMenu();
+    EXPECT_EQ(clipboard.log, QStringList({"clear", "text:edited by hand"}));
+    EXPECT_EQ(CopyBufferProbe::copyText(*window), "edited by hand");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabs, CopyResult,
+    testing::Values(
+        CopyCase{"easy", 0, "cmdGenerate", "txtResult", {0.0f, 0.0f, 0.25f, top}, "Az"},
+        CopyCase{"username", 2, "cmduserGenerate", "txtUserresult", {0.1f, 0.2f}, "AnLee12"},
+        CopyCase{"hex", 3, "cmdHexGenerate", "txtHexResult", {0.0f, 0.0f, top, top}, "A9"}),
+    [](const testing::TestParamInfo<CopyCase>& info) { return std::string(info.param.name); });
+
+class CopyEmpty : public CopyCommand, public testing::WithParamInterface<int> {};
+
+// What the clipboard held before is gone even when there is nothing to put in its place.
+TEST_P(CopyEmpty, StillClearsTheClipboard) {
+    typeInto("txtFirstname", "Ann");
+    typeInto("cmbBits", "8 bits");
+    chooseTab(GetParam());
+    chooseCopyFromMenu();
+    EXPECT_EQ(clipboard.log, QStringList({"clear", "text:"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabs, CopyEmpty, testing::Values(0, 2, 3));
+
+TEST_F(CopyCommand, IsGreyedOnTheFileGeneratorTabOnly) {
+    struct Step {
+        int tab;
+        bool byKeyboard;
+        bool enabled;
+    };
+    const Step steps[] = {{1, false, false}, {2, false, true}, {1, false, false},
+                          {3, false, true},  {0, false, true}, {1, false, false},
+                          {0, false, true},  {1, true, false}, {2, true, true}};
+    EXPECT_TRUE(copyItem()->isEnabled());
+    for (const Step& step : steps) {
+        if (step.byKeyboard) {
+            // Arrow keys on the focused tab row move one tab at a time.
+            QTabBar* bar = tabs()->tabBar();
+            bar->setFocus();
+            QTest::keyClick(bar, step.tab > bar->currentIndex() ? Qt::Key_Right : Qt::Key_Left);
+        } else {
+            chooseTab(step.tab);
+        }
+        ASSERT_EQ(tabs()->currentIndex(), step.tab);
+        EXPECT_EQ(copyItem()->isEnabled(), step.enabled) << "tab " << step.tab;
+    }
+}
+
+TEST_F(CopyCommand, CtrlCDoesNothingOnTheFileGeneratorTab) {
+    chooseTab(1);
+    tabs()->tabBar()->setFocus();
+    QTest::keyClick(tabs()->tabBar(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(clipboard.log.isEmpty());
+}
+
+struct FocusCase {
+    const char* name;
+    int tab;
+    const char* focus;
+    const char* copied;
+};
+
+void PrintTo(const FocusCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class CtrlCWhileEnabled : public CopyCommand, public testing::WithParamInterface<FocusCase> {};
+
+// The focused box holds a selection of its own, and still the tab's result is copied.
+TEST_P(CtrlCWhileEnabled, RunsCopyWhateverBoxHasTheFocus) {
+    const FocusCase& row = GetParam();
+    typeInto("txtResult", "easy result");
+    typeInto("txtFirstname", "Ann");
+    typeInto("txtUserresult", "user result");
+    typeInto("cmbBits", "8 bits");
+    typeInto("txtHexResult", "hex result");
+    chooseTab(row.tab);
+    pressCtrlC(row.focus);
+    EXPECT_EQ(clipboard.log, QStringList({"clear", QStringLiteral("text:") + row.copied}));
+    EXPECT_EQ(systemClipboard(), "untouched") << "the box must not copy its own selection";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, CtrlCWhileEnabled,
+    testing::Values(FocusCase{"resultBox", 0, "txtResult", "easy result"},
+                    FocusCase{"lengthCombo", 0, "cmbLength", "easy result"},
+                    FocusCase{"generateButton", 0, "cmdGenerate", "easy result"},
+                    FocusCase{"firstName", 2, "txtFirstname", "user result"},
+                    FocusCase{"userResult", 2, "txtUserresult", "user result"},
+                    FocusCase{"bitsCombo", 3, "cmbBits", "hex result"},
+                    FocusCase{"hexResult", 3, "txtHexResult", "hex result"}),
+    [](const testing::TestParamInfo<FocusCase>& info) { return std::string(info.param.name); });
+
+class CtrlCWhileDisabled : public CopyCommand, public testing::WithParamInterface<FocusCase> {};
+
+TEST_P(CtrlCWhileDisabled, LetsTheBoxCopyItsOwnSelection) {
+    const FocusCase& row = GetParam();
+    typeInto("txtResult", "easy result");
+    chooseTab(row.tab);
+    pressCtrlC(row.focus);
+    EXPECT_TRUE(clipboard.log.isEmpty());
+    EXPECT_EQ(systemClipboard(), row.copied);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, CtrlCWhileDisabled,
+                         testing::Values(FocusCase{"fileName", 1, "txtFilename", "C:\\pass.txt"},
+                                         FocusCase{"quantity", 1, "txtQuantity", "5000"},
+                                         FocusCase{"lengthCombo", 1, "Combo1", "8"}),
+                         [](const testing::TestParamInfo<FocusCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(CopyCommand, ChangingTabsLeavesTheCopyBufferAlone) {
+    typeInto("txtResult", "copied once");
+    chooseCopyFromMenu();
+    ASSERT_EQ(CopyBufferProbe::copyText(*window), "copied once");
+    typeInto("txtResult", "changed after copying");
+    typeInto("txtUserresult", "user result");
+    typeInto("txtHexResult", "hex result");
+    for (int tab : {1, 2, 3, 0, 1, 3, 2})
+        chooseTab(tab);
+    EXPECT_EQ(CopyBufferProbe::copyText(*window), "copied once");
+}
+
+class CopyBufferIndex : public CopyCommand, public testing::WithParamInterface<std::int16_t> {};
+
+TEST_P(CopyBufferIndex, WithoutAResultBoxKeepsTheBuffer) {
+    typeInto("txtResult", "kept");
+    chooseCopyFromMenu();
+    typeInto("txtResult", "easy");
+    typeInto("txtUserresult", "user");
+    typeInto("txtHexResult", "hex");
+    CopyBufferProbe::setCopyText(*window, GetParam());
+    EXPECT_EQ(CopyBufferProbe::copyText(*window), "kept");
+}
+
+INSTANTIATE_TEST_SUITE_P(Indexes, CopyBufferIndex,
+                         testing::Values(std::int16_t{1}, std::int16_t{-1}, std::int16_t{4},
+                                         std::int16_t{32767}, std::int16_t{-32768}));
+
+TEST_F(CopyCommand, MarksTheCopiedTextAsASecret) {
+    typeInto("txtResult", "Pa55word");
+    pressCtrlC("txtResult");
+    ASSERT_EQ(clipboard.log, QStringList({"clear", "text:Pa55word"}));
+    EXPECT_EQ(clipboard.lastFormats.value("text/plain"), "Pa55word");
+    EXPECT_EQ(clipboard.lastFormats.value("x-kde-passwordManagerHint"), "secret");
+}
+
+} // namespace
+} // namespace quentara

@@ -1,0 +1,96 @@
+#include "generators/random.h"
+#include "generators/username.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace quentara {
+namespace {
+
+constexpr float top = 1.0f - 0x1p-24f; // the largest draw
+
+// Counts code points, with combining accents (U+0300..U+036F) joined to the character
+// before them: enough to see that the composer counts characters, not bytes.
+class AccentAwareCodePoints final : public CharacterBoundaries {
+public:
+    std::size_t leadingBytes(std::string_view text, std::size_t count) const override {
+        std::size_t position = 0;
+        std::size_t found = 0;
+        while (position < text.size()) {
+            const auto lead = static_cast<unsigned char>(text[position]);
+            const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+            const bool accent =
+                length == 2 &&
+                (lead == 0xCC ||
+                 (lead == 0xCD && static_cast<unsigned char>(text[position + 1]) < 0xB0));
+            if (!accent) {
+                if (found == count)
+                    break;
+                ++found;
+            }
+            position += length;
+        }
+        return position;
+    }
+};
+
+struct UsernameCase {
+    const char* name;
+    const char* first;
+    const char* last;
+    std::vector<float> digitDraws;
+    const char* expected;
+};
+
+class ComposeUsernameTable : public testing::TestWithParam<UsernameCase> {};
+
+TEST_P(ComposeUsernameTable, TwoOfTheFirstThreeOfTheLastThenTwoDigits) {
+    const UsernameCase& row = GetParam();
+    ScriptedRandom script(row.digitDraws);
+    EXPECT_EQ(ComposeUsername(row.first, row.last, AccentAwareCodePoints()), row.expected);
+    EXPECT_EQ(script.remaining(), 0u) << "exactly two draws";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, ComposeUsernameTable,
+    testing::Values(UsernameCase{"plain", "abcd", "wxyz", {0.0f, top}, "abwxy09"},
+                    UsernameCase{"bothEmpty", "", "", {0.5f, 0.25f}, "52"},
+                    UsernameCase{"firstEmpty", "", "Miller", {0.1f, 0.2f}, "Mil12"},
+                    UsernameCase{"lastEmpty", "Anna", "", {0.3f, 0.4f}, "An34"},
+                    UsernameCase{"short", "a", "wx", {0.6f, 0.75f}, "awx67"},
+                    UsernameCase{"exactLengths", "Jo", "Lee", {0.85f, 0.95f}, "JoLee89"},
+                    UsernameCase{"blankLed", " ann", "  lee", {0.0f, 0.0f}, " a  l00"},
+                    UsernameCase{"caseAndPunctuationKept", "ANN", "o'Neil", {top, top}, "ANo'N99"},
+                    UsernameCase{"latinBeyondAscii", "Ülrike", "Øster", {0.0f, 0.5f}, "ÜlØst05"},
+                    UsernameCase{"cjk", "山田花子", "太郎", {0.2f, 0.3f}, "山田太郎23"},
+                    UsernameCase{"combiningAccentStaysWithItsLetter",
+                                 "e\u0301mile",
+                                 "Zoe\u0308lla",
+                                 {0.4f, 0.6f},
+                                 "e\u0301mZoe\u0308"
+                                 "46"},
+                    UsernameCase{"fourByteCharacters", "😀😁😂", "𝒜𝒷", {0.95f, 0.1f}, "😀😁𝒜𝒷91"}),
+    [](const testing::TestParamInfo<UsernameCase>& info) { return std::string(info.param.name); });
+
+TEST(ComposeUsername, FirstDrawGivesTheFirstDigitAndEachPressDrawsAfresh) {
+    ScriptedRandom script({0.3f, 0.75f, 0.75f, 0.3f});
+    EXPECT_EQ(ComposeUsername("abcd", "wxyz", AccentAwareCodePoints()), "abwxy37");
+    EXPECT_EQ(ComposeUsername("abcd", "wxyz", AccentAwareCodePoints()), "abwxy73");
+}
+
+// A segmenter that claims more than the text holds cannot make the composer read past it.
+class Overreaching final : public CharacterBoundaries {
+public:
+    std::size_t leadingBytes(std::string_view text, std::size_t) const override {
+        return text.size() + 10;
+    }
+};
+
+TEST(ComposeUsername, NeverReadsPastAName) {
+    ScriptedRandom script({0.0f, 0.0f});
+    EXPECT_EQ(ComposeUsername("ab", "c", Overreaching()), "abc00");
+}
+
+} // namespace
+} // namespace quentara
