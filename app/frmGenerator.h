@@ -4,6 +4,7 @@
 #include "app/services.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <optional>
 #include <string>
 
@@ -19,18 +20,21 @@ class QPushButton;
 namespace quentara {
 
 class SpinButton;
+class frmAbout;
 class TabControl;
 
 class frmGenerator : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmGenerator(Services services = Services::platform(), QWidget* parent = nullptr);
+    ~frmGenerator() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void cmdGenerate_Click();
+    void mnuAbout_Click();
 
 private:
     void buildControls();
@@ -93,6 +97,9 @@ private:
     QAction* mnuExit = nullptr;
     QMenu* mnuParrenthelp = nullptr;
     QAction* mnuAbout = nullptr;
+
+    // The one About dialog, while it is loaded.
+    QPointer<frmAbout> aboutDialog_;
 };
 
 } // namespace quentara
