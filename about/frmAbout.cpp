@@ -10,6 +10,8 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
+#include <initializer_list>
 
 namespace quentara {
 namespace {
@@ -28,6 +30,27 @@ private:
     MessageBox& box_;
     QWidget* parent_;
 };
+
+// Room a push button needs around its caption: frame and padding on both sides.
+constexpr int buttonCaptionMargin = 8;
+
+// The buttons stand in one column; where the platform's font makes a caption wider than its
+// button, the column widens to the right (towards the free space before the labels) instead
+// of cutting the caption off.
+void widenForCaptions(std::initializer_list<QPushButton*> column) {
+    int needed = 0;
+    bool cut = false;
+    for (QPushButton* button : column) {
+        const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+        const int width = button->fontMetrics().horizontalAdvance(caption) + buttonCaptionMargin;
+        cut = cut || width > button->width();
+        needed = std::max({needed, width, button->width()});
+    }
+    if (cut) {
+        for (QPushButton* button : column)
+            button->resize(needed, button->height());
+    }
+}
 
 void paintTextBlack(QLabel* label) {
     QPalette palette = label->palette();
@@ -71,6 +94,7 @@ void frmAbout::buildControls() {
     lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblVersion =
         makeLabel(this, "lblVersion", QStringLiteral("Version"), twipsRect(1410, 780, 3885, 225));
+    widenForCaptions({cmdOK, cmdSysInfo});
     paintTextBlack(lblDescription);
     paintTextBlack(lblTitle);
 

@@ -2,6 +2,7 @@
 #include "app/twips.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
@@ -54,13 +55,28 @@ struct Placement {
     int left, top, width, height; // twips
 };
 
+void PrintTo(const Placement& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class AboutPlacement : public AboutDialogTest, public testing::WithParamInterface<Placement> {};
 
 TEST_P(AboutPlacement, StandsWhereTheLayoutPutsIt) {
     const Placement& p = GetParam();
     frmAbout* about = openAbout();
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(part(about, p.name)->geometry(), twipsRect(p.left, p.top, p.width, p.height));
+    QWidget* control = part(about, p.name);
+    const QRect expected = twipsRect(p.left, p.top, p.width, p.height);
+    if (qobject_cast<QPushButton*>(control) != nullptr) {
+        // A button may widen to the right to show its whole caption, never shrink or move.
+        EXPECT_EQ(control->pos(), expected.topLeft()) << p.name;
+        EXPECT_EQ(control->height(), expected.height()) << p.name;
+        EXPECT_GE(control->width(), expected.width()) << p.name;
+        EXPECT_LT(control->geometry().right(), twipsRect(1410, 0, 0, 0).left())
+            << "left of the labels";
+    } else {
+        EXPECT_EQ(control->geometry(), expected) << p.name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryControl, AboutPlacement,
@@ -73,6 +89,23 @@ INSTANTIATE_TEST_SUITE_P(EveryControl, AboutPlacement,
                          [](const testing::TestParamInfo<Placement>& info) {
                              return std::string(info.param.name);
                          });
+
+TEST_F(AboutDialog, NoCaptionIsCutOff) {
+    frmAbout* about = openAbout();
+    ASSERT_NE(about, nullptr);
+    for (QLabel* label : about->findChildren<QLabel*>())
+        EXPECT_LE(label->sizeHint().width(), label->width()) << label->objectName().toStdString();
+    auto* ok = part<QPushButton>(about, "cmdOK");
+    auto* sysInfo = part<QPushButton>(about, "cmdSysInfo");
+    for (QPushButton* button : {ok, sysInfo}) {
+        const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(caption) + 8, button->width())
+            << caption.toStdString();
+    }
+    if (ok->width() != twipsToPixels(1140)) {
+        EXPECT_EQ(ok->width(), sysInfo->width()) << "a widened column stays one column";
+    }
+}
 
 TEST_F(AboutDialog, FocusStartsOnOkAndTabMovesToSystemInfo) {
     frmAbout* about = openAbout();
@@ -94,6 +127,10 @@ struct CloseCase {
     const char* name;
     Closing how;
 };
+
+void PrintTo(const CloseCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class ClosingAbout : public AboutDialogTest, public testing::WithParamInterface<CloseCase> {};
 
@@ -211,6 +248,10 @@ struct UnavailableCase {
     RecordingLauncher::Outcome outcome;
 };
 
+void PrintTo(const UnavailableCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class SystemInfoUnavailable : public AboutDialogTest,
                               public testing::WithParamInterface<UnavailableCase> {};
 
@@ -236,6 +277,37 @@ INSTANTIATE_TEST_SUITE_P(EveryFailure, SystemInfoUnavailable,
                          [](const testing::TestParamInfo<UnavailableCase>& info) {
                              return std::string(info.param.name);
                          });
+
+// The message as the user meets it, in the program's real message box.
+TEST_F(AboutDialog, UnavailableMessageHasOnlyOkNoIconAndTheProgramsCaption) {
+    QtMessageBox realBox;
+    Services real = services;
+    real.messages = &realBox;
+    QPointer<frmAbout> about(new frmAbout(real));
+    about->show();
+    struct Seen {
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::Warning;
+        QMessageBox::StandardButtons buttons;
+        qsizetype buttonCount = 0;
+    } seen;
+    QTimer::singleShot(0, about.data(), [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                box->buttons().size()};
+        box->button(QMessageBox::Ok)->click();
+    });
+    QTest::mouseClick(part(about, "cmdSysInfo"), Qt::LeftButton);
+    EXPECT_EQ(seen.title, "Quentara");
+    EXPECT_EQ(seen.text, unavailable);
+    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+    EXPECT_EQ(seen.buttonCount, 1);
+    EXPECT_TRUE(about->isVisible());
+    delete about.data();
+}
 
 TEST_F(AboutDialog, GoesWithTheMainWindow) {
     QPointer<frmAbout> about(openAbout());

@@ -44,6 +44,10 @@ struct LaunchCase {
     bool message;                      // the one message, once
 };
 
+void PrintTo(const LaunchCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class StartSysInfoCases : public testing::TestWithParam<LaunchCase> {};
 
 TEST_P(StartSysInfoCases, LaunchesTheToolOrShowsTheMessageOnce) {
@@ -183,6 +187,10 @@ struct ReadCase {
     bool read;
     std::string expected;
 };
+
+void PrintTo(const ReadCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class GetKeyValueCases : public testing::TestWithParam<ReadCase> {};
 
