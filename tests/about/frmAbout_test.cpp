@@ -327,5 +327,19 @@ TEST_F(AboutDialog, ClosingTheMainWindowEndsTheProgramWhileItIsOpen) {
     EXPECT_TRUE(about.isNull());
 }
 
+// Whatever ends the program, the open dialog must not hold it: closing the last ordinary window
+// ends the event loop even while the dialog is open.
+TEST(AboutDialogLifetime, DoesNotCountAsAWindowThatKeepsTheProgramRunning) {
+    ASSERT_TRUE(QApplication::quitOnLastWindowClosed());
+    QWidget mainWindow;
+    mainWindow.show();
+    QPointer<frmAbout> about(new frmAbout(Services{}));
+    about->show();
+    QTimer::singleShot(0, &mainWindow, [&mainWindow] { mainWindow.close(); });
+    QTimer::singleShot(5000, &mainWindow, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    delete about.data();
+}
+
 } // namespace
 } // namespace quentara
