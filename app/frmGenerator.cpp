@@ -1,5 +1,6 @@
 #include "app/frmGenerator.h"
 
+#include "about/frmAbout.h"
 #include "app/clipboard.h"
 #include "app/controls.h"
 #include "app/copy_shortcut_filter.h"
@@ -63,6 +64,26 @@ frmGenerator::frmGenerator(Services services, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize); // fixed single border: no resizing
     Form_Load();
 }
+
+// --- About dialog --------------------------------------------------------------------------
+
+frmGenerator::~frmGenerator() {
+    // An open About dialog has no owner; it goes with the main window.
+    delete aboutDialog_.data();
+}
+
+void frmGenerator::mnuAbout_Click() {
+    // A closed dialog is hidden until its deferred deletion; it counts as unloaded.
+    if (aboutDialog_ != nullptr && !aboutDialog_->isVisible())
+        delete aboutDialog_.data();
+    if (aboutDialog_ == nullptr)
+        aboutDialog_ = new frmAbout(services_);
+    aboutDialog_->show();
+    aboutDialog_->raise();
+    aboutDialog_->activateWindow();
+}
+
+// ------------------------------------------------------------------------------------------
 
 void frmGenerator::buildControls() {
     auto* client = new QWidget(this);
@@ -180,6 +201,7 @@ void frmGenerator::buildMenus() {
 
     connect(mnuCopy, &QAction::triggered, this, &frmGenerator::mnuCopy_Click);
     connect(mnuExit, &QAction::triggered, this, &frmGenerator::mnuExit_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmGenerator::mnuAbout_Click);
     // Ctrl+C runs Copy also while a text box has the focus.
     QCoreApplication::instance()->installEventFilter(new CopyShortcutFilter(mnuCopy, this));
 }

@@ -4,6 +4,7 @@
 #include "app/services.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,18 +21,21 @@ class QPushButton;
 namespace quentara {
 
 class SpinButton;
+class frmAbout;
 class TabControl;
 
 class frmGenerator : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmGenerator(Services services = Services::platform(), QWidget* parent = nullptr);
+    ~frmGenerator() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void cmdGenerate_Click();
+    void mnuAbout_Click();
 
     // Hex and Username generators, the Copy command and the end of the program
     void cmdHexGenerate_Click();
@@ -106,6 +110,9 @@ private:
     QAction* mnuExit = nullptr;
     QMenu* mnuParrenthelp = nullptr;
     QAction* mnuAbout = nullptr;
+
+    // The one About dialog, while it is loaded.
+    QPointer<frmAbout> aboutDialog_;
 };
 
 } // namespace quentara

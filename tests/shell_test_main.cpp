@@ -3,12 +3,13 @@
 
 namespace {
 
-// The offscreen platform warns about every fixed-size window; the warning says nothing
-// about the program and would bury real messages.
+// The offscreen platform warns about every fixed-size window and every raised window; the
+// warnings say nothing about the program and would bury real messages.
 QtMessageHandler defaultHandler = nullptr;
 
 void quietMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (!text.contains(QLatin1String("does not support propagateSizeHints")))
+    if (!text.contains(QLatin1String("does not support propagateSizeHints")) &&
+        !text.contains(QLatin1String("does not support raise()")))
         defaultHandler(type, context, text);
 }
 

@@ -1,0 +1,155 @@
+#include "about/frmAbout.h"
+
+#include "about/sys_info.h"
+#include "app/controls.h"
+#include "app/message_box.h"
+#include "app/program_font.h"
+#include "app/program_icon.h"
+#include "app/twips.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+#include <initializer_list>
+
+namespace quentara {
+namespace {
+
+const QString applicationTitle = QStringLiteral("Quentara");
+
+// The core's message, shown by the program's message box over the dialog.
+class DialogNotice final : public UserNotice {
+public:
+    DialogNotice(MessageBox& box, QWidget* parent) : box_(box), parent_(parent) {}
+    void Show(const std::string& text) override {
+        box_.show(parent_, QString::fromStdString(text), MessageIcon::none);
+    }
+
+private:
+    MessageBox& box_;
+    QWidget* parent_;
+};
+
+// Room a push button needs around its caption: frame and padding on both sides.
+constexpr int buttonCaptionMargin = 8;
+
+// The buttons stand in one column; where the platform's font makes a caption wider than its
+// button, the column widens to the right (towards the free space before the labels) instead
+// of cutting the caption off.
+void widenForCaptions(std::initializer_list<QPushButton*> column) {
+    int needed = 0;
+    bool cut = false;
+    for (QPushButton* button : column) {
+        const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+        const int width = button->fontMetrics().horizontalAdvance(caption) + buttonCaptionMargin;
+        cut = cut || width > button->width();
+        needed = std::max({needed, width, button->width()});
+    }
+    if (cut) {
+        for (QPushButton* button : column)
+            button->resize(needed, button->height());
+    }
+}
+
+void paintTextBlack(QLabel* label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+frmAbout::frmAbout(Services services)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      services_(services) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About")); // replaced by Form_Load before it is seen
+    setWindowIcon(programIcon());
+    setFont(programFont());
+    setModal(false);
+    // Closing unloads: the window and its controls go, and the next About builds them anew.
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The program ends with its main window, whether or not this dialog is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    // The client area stands at a fixed place on the screen, not centred.
+    setGeometry(twipsRect(2340, 1935, 5520, 2565));
+    setFixedSize(size());
+    buildControls();
+    Form_Load();
+}
+
+void frmAbout::buildControls() {
+    cmdOK = makeButton(this, "cmdOK", QStringLiteral("OK"), twipsRect(120, 1200, 1140, 345));
+    cmdSysInfo = makeButton(this, "cmdSysInfo", QStringLiteral("&System Info..."),
+                            twipsRect(120, 1680, 1125, 345));
+    lblDescription = makeLabel(this, "lblDescription",
+                               QStringLiteral("Makes passwords and other random strings."),
+                               twipsRect(1440, 1125, 3885, 1170));
+    lblDescription->setWordWrap(true);
+    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Application Title"),
+                         twipsRect(1410, 240, 3885, 480));
+    lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblVersion =
+        makeLabel(this, "lblVersion", QStringLiteral("Version"), twipsRect(1410, 780, 3885, 225));
+    widenForCaptions({cmdOK, cmdSysInfo});
+    paintTextBlack(lblDescription);
+    paintTextBlack(lblTitle);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(twipsRect(360, 240, 720, 720));
+    Image1->setPixmap(programIcon().pixmap(Image1->size()));
+    Image1->setAccessibleName(QStringLiteral("Program icon"));
+
+    // Enter presses the focused button; "OK", focused first, is the default otherwise.
+    cmdOK->setAutoDefault(true);
+    cmdSysInfo->setAutoDefault(true);
+    cmdOK->setDefault(true);
+    setTabOrder(cmdOK, cmdSysInfo);
+    cmdOK->setFocus();
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+}
+
+void frmAbout::Form_Load() {
+    setWindowTitle(QStringLiteral("About ") + applicationTitle);
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+                            .arg(QUENTARA_VERSION_MAJOR)
+                            .arg(QUENTARA_VERSION_MINOR)
+                            .arg(QUENTARA_VERSION_PATCH));
+    lblTitle->setText(applicationTitle);
+}
+
+void frmAbout::cmdOK_Click() {
+    close();
+}
+
+void frmAbout::reject() {
+    cmdOK->click();
+}
+
+void frmAbout::closeEvent(QCloseEvent* event) {
+    // Every way of closing unloads; the dialog's own close never asks to reject.
+    event->accept();
+}
+
+void frmAbout::cmdSysInfo_Click() {
+    StartSysInfo();
+}
+
+void frmAbout::StartSysInfo() {
+    DialogNotice notice(*services_.messages, this);
+    ::quentara::StartSysInfo(SysInfoPlatform{*services_.registry, *services_.fileCheck,
+                                             *services_.processLauncher, notice});
+}
+
+bool frmAbout::GetKeyValue(std::uint32_t KeyRoot, const std::string& KeyName,
+                           const std::string& SubKeyRef, std::string& KeyVal) {
+    return ::quentara::GetKeyValue(*services_.registry, KeyRoot, KeyName, SubKeyRef, KeyVal);
+}
+
+} // namespace quentara

@@ -1,0 +1,52 @@
+// The About dialog: the program's icon, name, version and what it does, and a button that
+// starts the operating system's system-information tool.
+#pragma once
+
+#include "app/services.h"
+
+#include <QDialog>
+#include <cstdint>
+#include <string>
+
+class QLabel;
+class QPushButton;
+
+namespace quentara {
+
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    // Builds the dialog and runs Form_Load. It is modeless, has no owner, deletes itself when
+    // closed (unloaded) and does not keep the program running.
+    explicit frmAbout(Services services);
+
+    // Launches the system-information tool, or tells the user it is unavailable.
+    void StartSysInfo();
+    // Reads one registry value as text (see quentara::GetKeyValue).
+    bool GetKeyValue(std::uint32_t KeyRoot, const std::string& KeyName,
+                     const std::string& SubKeyRef, std::string& KeyVal);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Esc: the cancel button is "OK".
+    void reject() override;
+
+private slots:
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
+private:
+    void buildControls();
+    void Form_Load();
+
+    Services services_;
+
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdSysInfo = nullptr;
+    QLabel* lblDescription = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* Image1 = nullptr;
+};
+
+} // namespace quentara

@@ -1,0 +1,19 @@
+#include "about/detached_launcher.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace quentara {
+namespace {
+
+TEST(DetachedLauncher, StartsAProgramWithoutWaitingAndReportsOneThatCannotStart) {
+    DetachedLauncher launcher;
+    ASSERT_TRUE(std::filesystem::exists("/bin/true"));
+    EXPECT_TRUE(launcher.Launch("/bin/true"));
+    EXPECT_FALSE(launcher.Launch("/nonexistent/sysinfo"));
+    EXPECT_FALSE(launcher.Launch(std::filesystem::temp_directory_path().string()))
+        << "a folder is no program";
+}
+
+} // namespace
+} // namespace quentara

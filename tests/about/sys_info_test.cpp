@@ -1,0 +1,283 @@
+#include "about/sys_info.h"
+#include "scripted_sys_info.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace quentara {
+namespace {
+
+const std::string toolFile =
+    "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe";
+const std::string toolFolder = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo";
+const std::string toolInFolder = toolFolder + "\\MSINFO32.EXE";
+const std::string missingFile = "C:\\Gone\\msinfo32.exe";
+const std::string longPath = "C:\\" + std::string(1021, 'x'); // 1024 bytes
+using Outcome = RecordingLauncher::Outcome;
+
+struct Value {
+    std::string key;
+    std::string name;
+    std::uint32_t type;
+    std::vector<unsigned char> data;
+};
+
+Value Row1(std::uint32_t type, const std::string& bytes) {
+    return {toolPathKey, toolPathValue, type, Bytes(bytes)};
+}
+Value Row1Text(const std::string& path) {
+    return Row1(registryText, path + '\0');
+}
+Value Row2Text(const std::string& folder) {
+    return {toolFolderKey, toolFolderValue, registryText, Bytes(folder + '\0')};
+}
+
+struct LaunchCase {
+    const char* name;
+    std::vector<Value> values;
+    std::set<std::string> files;
+    Outcome outcome;
+    std::vector<std::string> opened;   // key paths, in order
+    std::vector<std::string> checked;  // file checks, in order
+    std::vector<std::string> launched; // launch attempts
+    bool message;                      // the one message, once
+};
+
+void PrintTo(const LaunchCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class StartSysInfoCases : public testing::TestWithParam<LaunchCase> {};
+
+TEST_P(StartSysInfoCases, LaunchesTheToolOrShowsTheMessageOnce) {
+    const LaunchCase& row = GetParam();
+    RecordingRegistry registry;
+    for (const Value& value : row.values)
+        registry.values.SetValue(localMachineRoot, value.key, value.name, value.type, value.data);
+    ScriptedFileCheck files;
+    files.files = row.files;
+    RecordingLauncher launcher;
+    launcher.outcome = row.outcome;
+    RecordingNotice notice;
+
+    StartSysInfo(SysInfoPlatform{registry, files, launcher, notice});
+
+    EXPECT_EQ(registry.openedPaths(), row.opened);
+    EXPECT_EQ(files.asked, row.checked);
+    EXPECT_EQ(launcher.launched, row.launched);
+    EXPECT_EQ(notice.shown, row.message ? std::vector<std::string>{toolUnavailableMessage}
+                                        : std::vector<std::string>{});
+    EXPECT_EQ(registry.values.OpenKeyCount(), 0u) << "every opened key is closed";
+    for (const RecordingRegistry::Opening& opening : registry.openings)
+        EXPECT_EQ(opening.access, queryValueAccess) << opening.path;
+}
+
+const std::string row1 = toolPathKey;
+const std::string row2 = toolFolderKey;
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWay, StartSysInfoCases,
+    testing::Values(LaunchCase{"Row1NamesTheToolAndRow2IsNeverRead",
+                               {Row1Text(toolFile), Row2Text(toolFolder)},
+                               {toolInFolder},
+                               Outcome::starts,
+                               {row1},
+                               {},
+                               {toolFile},
+                               false},
+                    LaunchCase{"Row1KeyMissingRow2FolderHoldsTheTool",
+                               {Row2Text(toolFolder)},
+                               {toolInFolder},
+                               Outcome::starts,
+                               {row1, row2},
+                               {toolInFolder},
+                               {toolInFolder},
+                               false},
+                    LaunchCase{"Row1ValueMissingRow2FolderHoldsTheTool",
+                               {Value{row1, "Other", registryText, Bytes(toolFile + '\0')},
+                                Row2Text(toolFolder)},
+                               {toolInFolder},
+                               Outcome::starts,
+                               {row1, row2},
+                               {toolInFolder},
+                               {toolInFolder},
+                               false},
+                    LaunchCase{"Row2FolderWithoutTheTool",
+                               {Row2Text(toolFolder)},
+                               {toolFolder + "\\msinfo.exe"},
+                               Outcome::starts,
+                               {row1, row2},
+                               {toolInFolder},
+                               {},
+                               true},
+                    LaunchCase{
+                        "BothRowsMissing", {}, {}, Outcome::starts, {row1, row2}, {}, {}, true},
+                    LaunchCase{"Row1NamesAMissingFileAndRow2IsNotTried",
+                               {Row1Text(missingFile), Row2Text(toolFolder)},
+                               {toolInFolder},
+                               Outcome::fails,
+                               {row1},
+                               {},
+                               {missingFile},
+                               true},
+                    LaunchCase{"LaunchRaisesAnError",
+                               {Row1Text(toolFile)},
+                               {},
+                               Outcome::throws,
+                               {row1},
+                               {},
+                               {toolFile},
+                               true},
+                    LaunchCase{"Row1EmptyDataAndRow2IsNotTried",
+                               {Row1(registryText, ""), Row2Text(toolFolder)},
+                               {toolInFolder},
+                               Outcome::starts,
+                               {row1},
+                               {},
+                               {},
+                               true},
+                    LaunchCase{"Row1OfAnotherTypeLeavesThePathEmpty",
+                               {Row1(registryExpandText, toolFile + '\0'), Row2Text(toolFolder)},
+                               {toolInFolder},
+                               Outcome::starts,
+                               {row1},
+                               {},
+                               {},
+                               true},
+                    LaunchCase{"Row1Of1025BytesIsUnreadable",
+                               {Row1(registryText, longPath + '\0'), Row2Text(toolFolder)},
+                               {toolInFolder},
+                               Outcome::starts,
+                               {row1, row2},
+                               {toolInFolder},
+                               {toolInFolder},
+                               false},
+                    LaunchCase{"Row1Of1024BytesWithoutNulIsTakenWhole",
+                               {Row1(registryText, longPath)},
+                               {},
+                               Outcome::starts,
+                               {row1},
+                               {},
+                               {longPath},
+                               false},
+                    LaunchCase{"Row2FolderStoredWithoutNul",
+                               {Value{row2, toolFolderValue, registryText, Bytes(toolFolder)}},
+                               {toolInFolder},
+                               Outcome::starts,
+                               {row1, row2},
+                               {toolInFolder},
+                               {toolInFolder},
+                               false},
+                    LaunchCase{"Row2FolderFoundButTheLaunchFails",
+                               {Row2Text(toolFolder)},
+                               {toolInFolder},
+                               Outcome::fails,
+                               {row1, row2},
+                               {toolInFolder},
+                               {toolInFolder},
+                               true}),
+    [](const testing::TestParamInfo<LaunchCase>& info) { return std::string(info.param.name); });
+
+struct ReadCase {
+    const char* name;
+    std::uint32_t type;
+    std::string data;
+    std::string entry; // KeyVal on entry
+    bool read;
+    std::string expected;
+};
+
+void PrintTo(const ReadCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class GetKeyValueCases : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(GetKeyValueCases, ReadsTheValueAsText) {
+    const ReadCase& row = GetParam();
+    RecordingRegistry registry;
+    registry.values.SetValue(localMachineRoot, "SOFTWARE\\Test", "Value", row.type,
+                             Bytes(row.data));
+    std::string text = row.entry;
+
+    EXPECT_EQ(GetKeyValue(registry, localMachineRoot, "SOFTWARE\\Test", "Value", text), row.read);
+
+    EXPECT_EQ(text, row.expected);
+    EXPECT_EQ(registry.capacities, std::vector<std::uint32_t>{valueBufferSize});
+    EXPECT_EQ(registry.closes, 1);
+    EXPECT_EQ(registry.values.OpenKeyCount(), 0u);
+}
+
+std::string Number(std::uint32_t value) {
+    std::string bytes;
+    for (int i = 0; i < 4; ++i)
+        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, GetKeyValueCases,
+    testing::Values(
+        ReadCase{"TextWithNulLosesIt", registryText, std::string("C:\\a.exe\0", 9), "old", true,
+                 "C:\\a.exe"},
+        ReadCase{"TextWithoutNulIsTakenWhole", registryText, "C:\\a.exe", "old", true, "C:\\a.exe"},
+        ReadCase{"TextWithTwoNulsLosesOnlyOne", registryText, std::string("ab\0\0", 4), "", true,
+                 std::string("ab\0", 3)},
+        ReadCase{"TextOfOnlyANul", registryText, std::string(1, '\0'), "old", true, ""},
+        ReadCase{"Text1024BytesWithoutNul", registryText, std::string(1024, 'x'), "", true,
+                 std::string(1024, 'x')},
+        ReadCase{"Text1023BytesAndNul", registryText, std::string(1023, 'x') + '\0', "", true,
+                 std::string(1023, 'x')},
+        ReadCase{"Text1025BytesIsUnreadable", registryText, std::string(1025, 'x'), "old", false,
+                 ""},
+        ReadCase{"NumberFive", registryNumber, Number(5), "old", true, "5"},
+        ReadCase{"NumberWithAllBytes", registryNumber, Number(0x12345678), "", true, "305419896"},
+        ReadCase{"NumberZero", registryNumber, Number(0), "old", true, "0"},
+        ReadCase{"NumberLargest", registryNumber, Number(0xFFFFFFFF), "", true, "4294967295"},
+        ReadCase{"BinaryKeepsTheTextOnEntry", registryBinary, "xyz", "kept", true, "kept"},
+        ReadCase{"ExpandableTextKeepsTheTextOnEntry", registryExpandText, std::string("C:\\x\0", 5),
+                 "", true, ""}),
+    [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+
+TEST(GetKeyValue, MissingKeyOrValueReadsNothingAndEmptiesTheText) {
+    RecordingRegistry registry;
+    registry.values.SetText(localMachineRoot, "SOFTWARE\\Test", "Value", "x");
+    std::string text = "old";
+    EXPECT_FALSE(GetKeyValue(registry, localMachineRoot, "SOFTWARE\\Gone", "Value", text));
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(registry.closes, 0) << "a key never opened is not closed";
+
+    text = "old";
+    EXPECT_FALSE(GetKeyValue(registry, localMachineRoot, "SOFTWARE\\Test", "Gone", text));
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(registry.closes, 1);
+    EXPECT_EQ(registry.values.OpenKeyCount(), 0u);
+}
+
+TEST(GetKeyValue, EmptyDataRaisesAnErrorAfterClosingTheKey) {
+    RecordingRegistry registry;
+    registry.values.SetValue(localMachineRoot, "SOFTWARE\\Test", "Value", registryText, {});
+    std::string text = "old";
+    EXPECT_THROW(GetKeyValue(registry, localMachineRoot, "SOFTWARE\\Test", "Value", text),
+                 EmptyRegistryValue);
+    EXPECT_EQ(text, "old");
+    EXPECT_EQ(registry.closes, 1);
+    EXPECT_EQ(registry.values.OpenKeyCount(), 0u);
+}
+
+// A standard user may open the machine's keys for reading only; the in-memory registry
+// refuses write rights the same way.
+TEST(GetKeyValue, AsksForReadRightsOnly) {
+    RecordingRegistry registry;
+    registry.values.SetText(localMachineRoot, toolPathKey, toolPathValue, toolFile);
+    std::string text;
+    ASSERT_TRUE(GetKeyValue(registry, localMachineRoot, toolPathKey, toolPathValue, text));
+    EXPECT_EQ(text, toolFile);
+    ASSERT_EQ(registry.openings.size(), 1u);
+    EXPECT_EQ(registry.openings[0].access & ~readAccess, 0u);
+    EXPECT_EQ(registry.openings[0].access, queryValueAccess);
+}
+
+} // namespace
+} // namespace quentara
