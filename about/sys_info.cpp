@@ -20,7 +20,7 @@ private:
 
 // The value's 32-bit number, little-endian; the trimmed bytes may lack a high zero byte,
 // which leaves the number unchanged.
-std::string NumberText(const std::string& bytes) {
+std::string DwordText(const std::string& bytes) {
     std::uint32_t number = 0;
     for (std::size_t i = 0; i < bytes.size() && i < 4; ++i)
         number |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
@@ -57,7 +57,7 @@ bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const std::string& K
     if (type == registryText)
         KeyVal = text;
     else if (type == registryNumber)
-        KeyVal = NumberText(text);
+        KeyVal = DwordText(text);
     return true;
 }
 
