@@ -4,9 +4,16 @@
 namespace quentara {
 
 class MessageBox;
+class Beep;
+class FileChooser;
+class FileLayer;
 
 struct Services {
     MessageBox* messages = nullptr;
+    // Batch file: the end-of-run beep, the output file dialog, the files it writes.
+    Beep* beep = nullptr;
+    FileChooser* fileChooser = nullptr;
+    FileLayer* batchFiles = nullptr;
 
     // The real services of the running program; they live as long as the process.
     static Services platform();

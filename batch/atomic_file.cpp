@@ -36,12 +36,12 @@ FileFailure AtomicFile::fail(FileFailure::Step step, std::error_code error) {
 }
 
 FileFailure AtomicFile::open() {
-    if (!target_.has_filename())
-        return fail(FileFailure::Step::target, std::make_error_code(std::errc::invalid_argument));
     TargetInfo info;
     if (const std::error_code error = files_.inspect(target_, info))
         return fail(FileFailure::Step::target, error);
     kind_ = info.kind;
+    if (info.kind == TargetInfo::Kind::missing && !target_.has_filename())
+        return fail(FileFailure::Step::target, std::make_error_code(std::errc::invalid_argument));
     if (info.kind == TargetInfo::Kind::folder)
         return fail(FileFailure::Step::target, std::make_error_code(std::errc::is_a_directory));
     if (info.kind == TargetInfo::Kind::other)
