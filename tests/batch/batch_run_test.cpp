@@ -124,20 +124,36 @@ TEST_F(BatchWindowTest, ACloseRequestDuringARunKeepsTheOldFileAndClosesTheWindow
     TempFolder folder;
     writeBytes(folder / "pass.txt", "old content\r\n");
     selectFileTab();
-    typeInto("txtQuantity", "999999999999999"); // would never end: the close must stop it
+    typeInto("txtQuantity", "3000000");
     typeInto("txtFilename", text(folder / "pass.txt"));
     PaintRecorder recorder(bar(), generateFile());
     recorder.onPaint = [&] { window->close(); };
     click("cmdGenerateFile");
 
     ASSERT_FALSE(recorder.paints.empty());
-    EXPECT_EQ(recorder.paints.front().maximum, 2147480362); // the quantity scaled into an int
     EXPECT_EQ(recorder.paints.front().value, 1);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(readBytes(folder / "pass.txt"), "old content\r\n");
     EXPECT_EQ(folder.names(), (std::set<std::string>{"pass.txt"}));
     EXPECT_EQ(beep.count, 0);
     EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(BatchWindowTest, TheBarShowsTheLargestQuantityScaledIntoItsRange) {
+    TempFolder folder;
+    FailingFileLayer failing(FailingFileLayer::Operation::write, std::errc::no_space_on_device);
+    files.to = &failing; // the disk fills up at the first block, so the run ends
+    selectFileTab();
+    typeInto("txtQuantity", "999999999999999");
+    typeInto("txtFilename", text(folder / "pass.txt"));
+    PaintRecorder recorder(bar(), generateFile());
+    click("cmdGenerateFile");
+
+    ASSERT_FALSE(recorder.paints.empty());
+    EXPECT_EQ(recorder.paints.front().maximum, 2147480362);
+    EXPECT_EQ(recorder.paints.front().value, 1);
+    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(folder.names(), (std::set<std::string>{}));
 }
 
 using Operation = FailingFileLayer::Operation;

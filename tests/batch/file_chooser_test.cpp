@@ -94,16 +94,18 @@ protected:
                 fileMode = dialog->fileMode();
                 acceptMode = dialog->acceptMode();
                 modality = dialog->windowModality();
-                act(dialog);
-                // A question about replacing the file would show as a second modal window.
-                QTimer::singleShot(200, window.get(), [this] {
-                    if (QWidget* other = QApplication::activeModalWidget()) {
+                // A question about replacing the file would show as a second modal window,
+                // opened from inside `act`: look for it from a timer armed before.
+                QTimer::singleShot(300, window.get(), [this] {
+                    QWidget* other = QApplication::activeModalWidget();
+                    if (other != nullptr && qobject_cast<QFileDialog*>(other) == nullptr) {
                         askedAgain = true;
                         other->close();
                         if (auto* dialog = window->findChild<QFileDialog*>())
                             dialog->reject();
                     }
                 });
+                act(dialog);
             } else if (waited < 5000) {
                 whenDialogOpens(act, waited + 20);
             }
