@@ -77,6 +77,26 @@ TEST_F(BatchWindowTest, ARunThroughTheControlsWritesTheFileAndShowsItsProgress) 
     EXPECT_EQ(folder.names(), (std::set<std::string>{"pass.txt"}));
 }
 
+TEST_F(BatchWindowTest, ASecondRunReplacesTheFirstWithEmptyPasswordsWhenNothingIsTicked) {
+    TempFolder folder;
+    selectFileTab();
+    typeInto("txtQuantity", "1000");
+    typeInto("txtFilename", text(folder / "pass.txt"));
+    click("cmdGenerateFile");
+    ASSERT_EQ(beep.count, 1);
+
+    typeInto("txtQuantity", "3"); // a maximum below the bar's last position
+    setTicks({"Check1", "check2", "Check3", "check4"}, false);
+    PaintRecorder recorder(bar(), generateFile());
+    click("cmdGenerateFile");
+    ASSERT_FALSE(recorder.paints.empty());
+    EXPECT_EQ(recorder.paints.front().maximum, 3);
+    EXPECT_EQ(recorder.paints.front().value, 1);
+    EXPECT_EQ(recorder.paints.back().value, 3);
+    EXPECT_EQ(beep.count, 2);
+    EXPECT_EQ(readBytes(folder / "pass.txt"), "nr. 1    \r\nnr. 2    \r\nnr. 3    \r\n");
+}
+
 TEST_F(BatchWindowTest, ALongRunRepaintsTheBarAtABoundedRateNotPerLine) {
     TempFolder folder;
     selectFileTab();
