@@ -140,6 +140,17 @@ std::error_code SystemFileLayer::replace(const std::filesystem::path& from,
                                          const std::filesystem::path& to) {
     std::error_code error;
     std::filesystem::rename(from, to, error); // rename(2) / MoveFileEx with replacing
+#ifndef _WIN32
+    if (!error) {
+        // Make the new name itself survive a power cut; the content was synced before.
+        const std::filesystem::path folder = to.has_parent_path() ? to.parent_path() : ".";
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0) {
+            (void)::fsync(fd); // the replace has happened: a failure here changes nothing
+            ::close(fd);
+        }
+    }
+#endif
     return error;
 }
 

@@ -128,7 +128,6 @@ TEST_F(BatchWindowTest, TheWindowTakesNoInputDuringARun) {
         QTest::mouseClick(tabBar, Qt::LeftButton, {}, tabBar->tabRect(0).center());
         QTest::keyClicks(control<QLineEdit>("txtQuantity"), "9");
         QTest::mouseClick(control<QPushButton>("cmdbrows"), Qt::LeftButton);
-        QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
     });
     click("cmdGenerateFile");
 
