@@ -204,6 +204,13 @@ INSTANTIATE_TEST_SUITE_P(
                     Place{"missingNoName", "nowhere/", "The name is not a valid file name."}),
     [](const testing::TestParamInfo<Place>& info) { return std::string(info.param.name); });
 
+TEST(BatchFile, AnEmptyNameIsNoFileName) {
+    SystemFileLayer files;
+    const BatchOutcome outcome = writeLines(files, "", 5, fixedPassword("x"));
+    EXPECT_EQ(outcome.status, BatchOutcome::Status::failed);
+    EXPECT_EQ(FileFailureText(outcome.failure), "The name is not a valid file name.");
+}
+
 TEST(BatchFile, AStopAskedForByTheProgressReportKeepsTheOldFile) {
     TempFolder folder;
     SystemFileLayer files;
