@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/services.h"
+#include "batch/batch_file.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -44,6 +45,14 @@ private slots:
     void SSTab1_Click(int previousTab);
     void mnuExit_Click();
 
+    // File Generator: the batch run, the quantity spinner, the output file chooser.
+    void cmdGenerateFile_Click();
+    void SpinButton1_SpinUp();
+    void SpinButton1_SpinDown();
+    void SpinButton1_KeyDown(int key, Qt::KeyboardModifiers shift);
+    void SpinButton1_KeyUp(int key, Qt::KeyboardModifiers shift);
+    void cmdbrows_Click();
+
 private:
     void buildControls();
     void buildMenus();
@@ -53,6 +62,13 @@ private:
 
     std::optional<std::string> EasyPassword();
     std::optional<std::int32_t> readLength(const QComboBox* box);
+
+    // File Generator
+    std::optional<PasswordAppender> FilePassword(const QString& fileName);
+    void stepQuantity(double amount);
+    void showBatchProblem(const QString& fileName, const std::string& reason);
+    bool batchRunning_ = false;
+    bool closeAfterBatch_ = false; // a close request came during a run
 
     Services services_;
 

@@ -2,6 +2,9 @@
 
 #include "app/clipboard.h"
 #include "app/message_box.h"
+#include "batch/beep.h"
+#include "batch/file_chooser.h"
+#include "batch/file_layer.h"
 
 #ifdef _WIN32
 #include "about/sys_info_windows.h"
@@ -41,8 +44,14 @@ void AddSysInfoServices(Services& services) {
 Services Services::platform() {
     static QtMessageBox messages;
     static QtClipboard clipboard;
+    static QtBeep beep;
+    static QtFileChooser fileChooser;
+    static SystemFileLayer batchFiles;
     Services services{&messages};
     services.clipboard = &clipboard;
+    services.beep = &beep;
+    services.fileChooser = &fileChooser;
+    services.batchFiles = &batchFiles;
     AddSysInfoServices(services);
     return services;
 }

@@ -5,6 +5,9 @@ namespace quentara {
 
 class Clipboard;
 class MessageBox;
+class Beep;
+class FileChooser;
+class FileLayer;
 class Registry;
 class FileCheck;
 class ProcessLauncher;
@@ -12,6 +15,10 @@ class ProcessLauncher;
 struct Services {
     MessageBox* messages = nullptr;
     Clipboard* clipboard = nullptr;
+    // Batch file: the end-of-run beep, the output file dialog, the files it writes.
+    Beep* beep = nullptr;
+    FileChooser* fileChooser = nullptr;
+    FileLayer* batchFiles = nullptr;
     // The About dialog's system-information launcher.
     Registry* registry = nullptr;
     FileCheck* fileCheck = nullptr;

@@ -24,7 +24,7 @@ void AppendPassword(std::string& out, std::int32_t length, ClassTicks ticks) {
     out.reserve(out.size() + static_cast<std::size_t>(length));
     for (std::int32_t position = 1; position <= length; ++position) {
         const CharacterClass& cls = count > 1 ? ticked[DrawCode(count, 1) - 1] : ticked[0];
-        out += CharFromCode(DrawCode(cls.span, cls.base));
+        out += static_cast<char>(DrawCode(cls.span, cls.base)); // CharFromCode, without a string
     }
 }
 

@@ -8,10 +8,16 @@
 #include <stdexcept>
 
 namespace quentara {
+namespace random_detail {
+PendingBytes pending;
+} // namespace random_detail
+
 namespace {
 
 // A ChaCha20 stream keyed afresh from the operating system at every refill: one system
 // call per 21,846 draws instead of one per draw, which the batch file's speed depends on.
+// NextRandom reads the buffer inline through random_detail::pending; while a script is
+// active the unread position is parked here instead.
 class SecureGenerator {
 public:
     bool start() {
@@ -25,21 +31,26 @@ public:
     }
 
     float next() {
-        if (position_ == buffer_.size()) {
-            if (!start()) {
-                std::fputs(
-                    "Quentara: the operating system's secure random source is unavailable.\n",
-                    stderr);
-                std::abort();
-            }
-            if (position_ == buffer_.size())
-                refill();
+        if (!start()) {
+            std::fputs("Quentara: the operating system's secure random source is unavailable.\n",
+                       stderr);
+            std::abort();
         }
-        const std::uint32_t k = std::uint32_t{buffer_[position_]} |
-                                std::uint32_t{buffer_[position_ + 1]} << 8 |
-                                std::uint32_t{buffer_[position_ + 2]} << 16;
-        position_ += 3;
-        return static_cast<float>(k) * 0x1p-24f; // exact: 24 bits fit a float's mantissa
+        if (random_detail::pending.next == random_detail::pending.end)
+            refill();
+        return NextRandom();
+    }
+
+    void park() {
+        parked_ = random_detail::pending.next;
+        random_detail::pending = {};
+        isParked_ = true;
+    }
+
+    void unpark() {
+        isParked_ = false;
+        if (parked_ != nullptr)
+            random_detail::pending = {parked_, buffer_.data() + buffer_.size()};
     }
 
 private:
@@ -48,12 +59,16 @@ private:
         randombytes_buf(seed.data(), seed.size());
         randombytes_buf_deterministic(buffer_.data(), buffer_.size(), seed.data());
         sodium_memzero(seed.data(), seed.size());
-        position_ = 0;
+        if (isParked_)
+            parked_ = buffer_.data();
+        else
+            random_detail::pending = {buffer_.data(), buffer_.data() + buffer_.size()};
     }
 
     static constexpr std::size_t bufferSize = 3 * 21846; // at least 64 KiB, whole draws only
     std::array<unsigned char, bufferSize> buffer_{};
-    std::size_t position_ = bufferSize;
+    const unsigned char* parked_ = nullptr;
+    bool isParked_ = false;
     bool started_ = false;
 };
 
@@ -66,19 +81,16 @@ ScriptedRandom* activeScript = nullptr;
 
 } // namespace
 
-bool StartSecureRandom() {
-    return secureGenerator().start();
-}
-
-float NextRandom() {
+namespace random_detail {
+float nextSlow() {
     if (activeScript != nullptr)
         return activeScript->next();
     return secureGenerator().next();
 }
+} // namespace random_detail
 
-int DrawCode(int span, int base) {
-    const double r = NextRandom();
-    return static_cast<int>(r * span + base);
+bool StartSecureRandom() {
+    return secureGenerator().start();
 }
 
 std::string CharFromCode(int code) {
@@ -87,11 +99,15 @@ std::string CharFromCode(int code) {
 
 ScriptedRandom::ScriptedRandom(std::vector<float> values)
     : values_(std::move(values)), previous_(activeScript) {
+    if (previous_ == nullptr)
+        secureGenerator().park();
     activeScript = this;
 }
 
 ScriptedRandom::~ScriptedRandom() {
     activeScript = previous_;
+    if (previous_ == nullptr)
+        secureGenerator().unpark();
 }
 
 float ScriptedRandom::next() {

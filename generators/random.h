@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,12 +13,36 @@ namespace quentara {
 // program must then stop rather than draw from anything weaker.
 bool StartSecureRandom();
 
+namespace random_detail {
+// The unread bytes of the secure generator's buffer, read inline: a batch file draws tens
+// of millions of values. Empty while a ScriptedRandom is active, so draws reach the script.
+struct PendingBytes {
+    const unsigned char* next = nullptr;
+    const unsigned char* end = nullptr;
+};
+extern PendingBytes pending;
+// A value from the active script, or from a refilled buffer.
+float nextSlow();
+} // namespace random_detail
+
 // The next value of the shared sequence: k * 2^-24 for a uniform 24-bit k, so 0 <= r < 1.
-float NextRandom();
+inline float NextRandom() {
+    random_detail::PendingBytes& bytes = random_detail::pending;
+    if (bytes.next != bytes.end) {
+        const std::uint32_t k = std::uint32_t{bytes.next[0]} | std::uint32_t{bytes.next[1]} << 8 |
+                                std::uint32_t{bytes.next[2]} << 16;
+        bytes.next += 3;
+        return static_cast<float>(k) * 0x1p-24f; // exact: 24 bits fit a float's mantissa
+    }
+    return random_detail::nextSlow();
+}
 
 // The integer part of r * span + base for one NextRandom() value r, formed in double
 // precision: for r = 1 - 2^-24 a float sum would round up to base + span.
-int DrawCode(int span, int base);
+inline int DrawCode(int span, int base) {
+    const double r = NextRandom();
+    return static_cast<int>(r * span + base);
+}
 
 // The one-character string of an ASCII code.
 std::string CharFromCode(int code);

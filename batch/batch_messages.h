@@ -1,0 +1,17 @@
+// What the user reads when a batch file cannot be written.
+#pragma once
+
+#include "batch/atomic_file.h"
+
+#include <string>
+#include <string_view>
+
+namespace quentara {
+
+// Why writing failed, in plain words: "The disk is full." and the like.
+std::string FileFailureText(const FileFailure& failure);
+
+// The whole message: which file, that nothing on disk changed, and `reason`.
+std::string BatchNotWrittenMessage(std::string_view fileName, std::string_view reason);
+
+} // namespace quentara

@@ -1,0 +1,11 @@
+#include "batch/beep.h"
+
+#include <QApplication>
+
+namespace quentara {
+
+void QtBeep::beep() {
+    QApplication::beep();
+}
+
+} // namespace quentara

@@ -1,0 +1,32 @@
+#include "batch/file_chooser.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace quentara {
+
+FileChoice BatchFileChoice() {
+    const QFileInfo preferred(QStringLiteral("C:\\test"));
+    return FileChoice{QStringLiteral("Use the Comdlg API not the OCX"),
+                      QStringLiteral("Text Files (*.txt)"),
+                      preferred.isDir() ? preferred.absoluteFilePath() : QDir::homePath()};
+}
+
+std::optional<QString> QtFileChooser::chooseFile(QWidget* owner, const FileChoice& choice) {
+    QFileDialog dialog(owner, choice.title, choice.folder, choice.filter);
+    dialog.setObjectName(QStringLiteral("batchFileDialog"));
+    // The open dialog in any-file mode takes a name that does not exist yet, and unlike a
+    // save dialog it never asks before a file would be replaced.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setWindowModality(Qt::WindowModal);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(chosen.constFirst());
+}
+
+} // namespace quentara

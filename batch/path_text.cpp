@@ -1,0 +1,16 @@
+#include "batch/path_text.h"
+
+#include <QFile>
+
+namespace quentara {
+
+std::filesystem::path PathFromText(const QString& text) {
+#ifdef _WIN32
+    return std::filesystem::path(text.toStdWString());
+#else
+    const QByteArray encoded = QFile::encodeName(text); // the locale's file name encoding
+    return std::filesystem::path(std::string(encoded.constData(), encoded.size()));
+#endif
+}
+
+} // namespace quentara

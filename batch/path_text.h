@@ -1,0 +1,11 @@
+// A path typed into a text box, as the file system expects it.
+#pragma once
+
+#include <QString>
+#include <filesystem>
+
+namespace quentara {
+
+std::filesystem::path PathFromText(const QString& text);
+
+} // namespace quentara

@@ -1,0 +1,34 @@
+// Reading the number of lines that a batch file is to hold.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quentara {
+
+inline constexpr std::uint64_t maxBatchQuantity = 999'999'999'999'999;
+
+enum class QuantityProblem {
+    none,
+    notANumber, // empty, or the text as a whole is not a number
+    notWhole,   // has a fraction
+    tooSmall,   // zero or negative
+    tooLarge,   // above maxBatchQuantity
+};
+
+struct QuantityReading {
+    std::uint64_t quantity = 0;
+    QuantityProblem problem = QuantityProblem::none;
+};
+
+// The whole text must be one number: blanks around it, an optional sign, digits with an
+// optional "." fraction and an optional exponent ("2E3"). Its exact decimal value must be a
+// whole number from 1 to maxBatchQuantity. Read exactly, so "1.0000000000000001" is no
+// whole number, however close a double would come.
+QuantityReading ReadQuantityText(std::string_view text);
+
+// The reason in plain words, quoting `text`, and what is accepted.
+std::string QuantityProblemText(QuantityProblem problem, std::string_view text);
+
+} // namespace quentara

@@ -1,0 +1,116 @@
+#include "batch/spin_button.h"
+#include "batch_window_fixture.h"
+
+namespace quentara {
+namespace {
+
+enum class Action { upArrow, downArrow, keyClick, keyPress, keyRelease, heldKey };
+
+struct SpinCase {
+    const char* name;
+    const char* start;
+    Action action;
+    Qt::Key key;
+    const char* expected;
+};
+
+class QuantitySpinner : public BatchWindowTest, public testing::WithParamInterface<SpinCase> {
+protected:
+    SpinButton* spinner() const { return control<SpinButton>("SpinButton1"); }
+
+    void clickArrow(bool up) {
+        SpinButton* spin = spinner();
+        const QPoint where(spin->width() / 2, up ? 2 : spin->height() - 3);
+        QTest::mouseClick(spin, Qt::LeftButton, {}, where);
+    }
+};
+
+// A held key: one press, then release+press pairs flagged as auto-repeat, then one release.
+void holdKey(QWidget* widget, Qt::Key key, int repeats) {
+    QTest::simulateEvent(widget, true, key, {}, QString(), false);
+    for (int i = 0; i < repeats; ++i) {
+        QTest::simulateEvent(widget, false, key, {}, QString(), true);
+        QTest::simulateEvent(widget, true, key, {}, QString(), true);
+    }
+    QTest::simulateEvent(widget, false, key, {}, QString(), false);
+}
+
+const std::string hugeNumber(400, '9'); // beyond a double
+
+TEST_P(QuantitySpinner, StepsTheQuantityText) {
+    const SpinCase& row = GetParam();
+    selectFileTab();
+    control<QLineEdit>("txtQuantity")->setText(row.start);
+    spinner()->setFocus();
+    switch (row.action) {
+    case Action::upArrow:
+        clickArrow(true);
+        break;
+    case Action::downArrow:
+        clickArrow(false);
+        break;
+    case Action::keyClick:
+        QTest::keyClick(spinner(), row.key);
+        break;
+    case Action::keyPress:
+        QTest::keyPress(spinner(), row.key);
+        break;
+    case Action::keyRelease:
+        QTest::keyRelease(spinner(), row.key);
+        break;
+    case Action::heldKey:
+        holdKey(spinner(), row.key, 3);
+        break;
+    }
+    EXPECT_EQ(quantity(), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, QuantitySpinner,
+    testing::Values(SpinCase{"upAddsTen", "5000", Action::upArrow, Qt::Key_unknown, "5010"},
+                    SpinCase{"downTakesTen", "5000", Action::downArrow, Qt::Key_unknown, "4990"},
+                    SpinCase{"upFromEmpty", "", Action::upArrow, Qt::Key_unknown, "10"},
+                    SpinCase{"downFromEmpty", "", Action::downArrow, Qt::Key_unknown, "-10"},
+                    SpinCase{"noFloorAtZero", "0", Action::downArrow, Qt::Key_unknown, "-10"},
+                    SpinCase{"leadingNumber", "12abc", Action::upArrow, Qt::Key_unknown, "22"},
+                    SpinCase{"fraction", "7.5", Action::upArrow, Qt::Key_unknown, "17.5"},
+                    SpinCase{"lettersReadAsZero", "abc", Action::downArrow, Qt::Key_unknown, "-10"},
+                    SpinCase{"tooLargeForADoubleStays", hugeNumber.c_str(), Action::upArrow,
+                             Qt::Key_unknown, hugeNumber.c_str()},
+                    SpinCase{"keyClickRewritesPlain", "05", Action::keyClick, Qt::Key_A, "5"},
+                    SpinCase{"keyClickKeepsTheValue", "5000", Action::keyClick, Qt::Key_A, "5000"},
+                    SpinCase{"arrowKeyIsAKeyToo", "5000", Action::keyClick, Qt::Key_Up, "5000"},
+                    SpinCase{"keyDownTakesTen", "5000", Action::keyPress, Qt::Key_Space, "4990"},
+                    SpinCase{"keyDownAnyKey", "5000", Action::keyPress, Qt::Key_Up, "4990"},
+                    SpinCase{"keyUpAddsTen", "5000", Action::keyRelease, Qt::Key_Down, "5010"},
+                    SpinCase{"heldKeyEachRepeatTakesTen", "5000", Action::heldKey, Qt::Key_B,
+                             "4970"}),
+    [](const testing::TestParamInfo<SpinCase>& info) { return std::string(info.param.name); });
+
+TEST_F(BatchWindowTest, EveryArrowPressReachesItsHandler) {
+    selectFileTab();
+    SpinButton* spin = control<SpinButton>("SpinButton1");
+    for (int i = 0; i < 30; ++i)
+        QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, 2));
+    EXPECT_EQ(quantity(), "5300");
+    for (int i = 0; i < 60; ++i)
+        QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, spin->height() - 3));
+    EXPECT_EQ(quantity(), "4700");
+}
+
+TEST_F(BatchWindowTest, AnArrowHeldDownKeepsStepping) {
+    selectFileTab();
+    SpinButton* spin = control<SpinButton>("SpinButton1");
+    const QPoint up(spin->width() / 2, 2);
+    QTest::mousePress(spin, Qt::LeftButton, {}, up);
+    QTest::qWait(600);
+    QTest::mouseRelease(spin, Qt::LeftButton, {}, up);
+    const int reached = quantity().toInt();
+    EXPECT_GE(reached, 5020); // the press and at least one repeat
+    EXPECT_EQ(reached % 10, 0);
+    QTest::qWait(200);
+    EXPECT_EQ(quantity().toInt(), reached); // and it stops at the release
+}
+
+} // namespace
+} // namespace quentara

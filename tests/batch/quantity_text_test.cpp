@@ -1,0 +1,73 @@
+#include "batch/quantity_text.h"
+
+#include <gtest/gtest.h>
+
+namespace quentara {
+namespace {
+
+struct Quantity {
+    const char* text;
+    std::uint64_t quantity;
+    QuantityProblem problem;
+};
+
+class QuantityRule : public testing::TestWithParam<Quantity> {};
+
+TEST_P(QuantityRule, AcceptsOnlyAWholeNumberFromOneToTheLimit) {
+    const QuantityReading reading = ReadQuantityText(GetParam().text);
+    EXPECT_EQ(reading.problem, GetParam().problem) << GetParam().text;
+    EXPECT_EQ(reading.quantity, GetParam().quantity) << GetParam().text;
+}
+
+constexpr auto ok = QuantityProblem::none;
+constexpr auto nan = QuantityProblem::notANumber;
+constexpr auto fraction = QuantityProblem::notWhole;
+constexpr auto small = QuantityProblem::tooSmall;
+constexpr auto large = QuantityProblem::tooLarge;
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, QuantityRule,
+    testing::Values(Quantity{"5000", 5000, ok}, Quantity{"1", 1, ok}, Quantity{" 12\t", 12, ok},
+                    Quantity{"+3", 3, ok}, Quantity{"007", 7, ok}, Quantity{"5.0", 5, ok},
+                    Quantity{"2E3", 2000, ok}, Quantity{"25e-1", 0, fraction},
+                    Quantity{"1.5e1", 15, ok}, Quantity{"999999999999999", 999'999'999'999'999, ok},
+                    Quantity{"9.99999999999999e14", 999'999'999'999'999, ok},
+                    Quantity{"9.9999999999999e14", 999'999'999'999'990, ok}, Quantity{"", 0, nan},
+                    Quantity{"   ", 0, nan}, Quantity{"abc", 0, nan}, Quantity{"12abc", 0, nan},
+                    Quantity{"1,000", 0, nan}, Quantity{"1 000", 0, nan}, Quantity{"0x10", 0, nan},
+                    Quantity{"-", 0, nan}, Quantity{".", 0, nan}, Quantity{"5E", 0, nan},
+                    Quantity{"--5", 0, nan}, Quantity{"0", 0, small}, Quantity{"-0", 0, small},
+                    Quantity{"0.000", 0, small}, Quantity{"-5", 0, small},
+                    Quantity{"2.5", 0, fraction}, Quantity{"0.5", 0, fraction},
+                    Quantity{"1.0000000000000001", 0, fraction}, Quantity{"-2.5", 0, fraction},
+                    Quantity{"1000000000000000", 0, large}, Quantity{"1E15", 0, large},
+                    Quantity{"1E999999999999", 0, large},
+                    Quantity{"1E-999999999999", 0, fraction}));
+
+struct Reason {
+    QuantityProblem problem;
+    const char* text;
+    const char* expected;
+};
+
+class QuantityMessage : public testing::TestWithParam<Reason> {};
+
+TEST_P(QuantityMessage, SaysWhatIsWrongAndWhatIsAccepted) {
+    EXPECT_EQ(QuantityProblemText(GetParam().problem, GetParam().text),
+              std::string(GetParam().expected) +
+                  "\nType a whole number of lines from 1 to 999999999999999, for example 5000.");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Problems, QuantityMessage,
+    testing::Values(Reason{nan, "", "No quantity was given."},
+                    Reason{nan, "abc", "The quantity \"abc\" is not a number."},
+                    Reason{fraction, "2.5", "The quantity \"2.5\" is not a whole number."},
+                    Reason{small, "0", "The quantity \"0\" is below 1."},
+                    Reason{large, "1E15", "The quantity \"1E15\" is too large."},
+                    Reason{nan, "0123456789012345678901234567890123456789xyz",
+                           "The quantity \"0123456789012345678901234567890123456789...\" is "
+                           "not a number."}));
+
+} // namespace
+} // namespace quentara
