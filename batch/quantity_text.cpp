@@ -1,37 +1,13 @@
 #include "batch/quantity_text.h"
 
+#include "generators/text_scan.h"
+
 #include <algorithm>
 
 namespace quentara {
-namespace {
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::string quoted(std::string_view text) {
-    // A pasted page would make the message unreadable: quote only its beginning.
-    std::size_t cut = std::min<std::size_t>(text.size(), 40);
-    while (cut < text.size() && cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut; // never split a UTF-8 sequence
-    std::string out(1, '"');
-    out.append(text.substr(0, cut));
-    if (cut < text.size())
-        out += "...";
-    out += '"';
-    return out;
-}
-
-} // namespace
 
 QuantityReading ReadQuantityText(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
+    text = trimBlanks(text);
 
     bool negative = false;
     std::size_t i = 0;
@@ -100,16 +76,16 @@ std::string QuantityProblemText(QuantityProblem problem, std::string_view text) 
         return {};
     case QuantityProblem::notANumber:
         what = text.empty() ? "No quantity was given."
-                            : "The quantity " + quoted(text) + " is not a number.";
+                            : "The quantity " + QuotedForMessage(text) + " is not a number.";
         break;
     case QuantityProblem::notWhole:
-        what = "The quantity " + quoted(text) + " is not a whole number.";
+        what = "The quantity " + QuotedForMessage(text) + " is not a whole number.";
         break;
     case QuantityProblem::tooSmall:
-        what = "The quantity " + quoted(text) + " is below 1.";
+        what = "The quantity " + QuotedForMessage(text) + " is below 1.";
         break;
     case QuantityProblem::tooLarge:
-        what = "The quantity " + quoted(text) + " is too large.";
+        what = "The quantity " + QuotedForMessage(text) + " is too large.";
         break;
     }
     return what + "\nType a whole number of lines from 1 to 999999999999999, for example 5000.";

@@ -1,29 +1,13 @@
 #include "generators/length_text.h"
 
+#include "generators/text_scan.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
 
 namespace quentara {
-namespace {
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-} // namespace
 
 LengthReading ReadLengthText(std::string_view text) {
     text = trimBlanks(text);
@@ -70,27 +54,19 @@ LengthReading ReadLengthText(std::string_view text) {
 }
 
 std::string LengthProblemMessage(LengthProblem problem, std::string_view text) {
-    // A pasted novel would make the message box unreadable: quote only its beginning.
-    std::size_t cut = std::min<std::size_t>(text.size(), 40);
-    while (cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut; // never split a UTF-8 sequence
-    std::string quoted(text.substr(0, cut));
-    if (cut < text.size())
-        quoted += "...";
-
+    const std::string quoted = QuotedForMessage(text);
     std::string what;
     switch (problem) {
     case LengthProblem::none:
         return {};
     case LengthProblem::notANumber:
-        what = text.empty() ? "No length was given."
-                            : "The length \"" + quoted + "\" is not a number.";
+        what = text.empty() ? "No length was given." : "The length " + quoted + " is not a number.";
         break;
     case LengthProblem::outOfRange:
-        what = "The length \"" + quoted + "\" is out of range.";
+        what = "The length " + quoted + " is out of range.";
         break;
     case LengthProblem::tooLong:
-        what = "The length \"" + quoted + "\" is too long: a password has at most " +
+        what = "The length " + quoted + " is too long: a password has at most " +
                std::to_string(maxPasswordLength) + " characters.";
         break;
     }

@@ -1,0 +1,29 @@
+// Small pieces shared by the readers of typed numbers and their messages.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quentara {
+
+inline bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+inline bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+inline std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// `text` in double quotes for a message. A pasted page would make the message unreadable, so
+// only its first 40 bytes are quoted, never ending inside a UTF-8 sequence.
+std::string QuotedForMessage(std::string_view text);
+
+} // namespace quentara
