@@ -2,7 +2,6 @@
 
 #include "about/frmAbout.h"
 #include "app/main_window_fixture.h"
-#include "scripted_sys_info.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,17 +10,9 @@
 
 namespace quentara {
 
-// The real main window and its About dialog, with a scripted registry, file check and
-// launcher in place of the system's.
+// The real main window and its About dialog.
 class AboutDialogTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        services.registry = &registry;
-        services.fileCheck = &files;
-        services.processLauncher = &launcher;
-        MainWindowTest::SetUp();
-    }
-
     void TearDown() override {
         window.reset(); // before the scripted services go
         settle();
@@ -58,10 +49,6 @@ protected:
             ADD_FAILURE() << "no control " << name << " on the About dialog";
         return found;
     }
-
-    RecordingRegistry registry;
-    ScriptedFileCheck files;
-    RecordingLauncher launcher;
 };
 
 } // namespace quentara

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "about/scripted_sys_info.h"
 #include "app/frmGenerator.h"
 #include "app/tab_control.h"
+#include "batch/batch_fakes.h"
 #include "recording_clipboard.h"
 #include "recording_message_box.h"
 
@@ -15,12 +17,19 @@
 
 namespace quentara {
 
-// The real main window with recording services, shown on the offscreen platform.
+// The real main window with recording stand-ins for every platform service, shown on the
+// offscreen platform.
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         services.messages = &messages;
         services.clipboard = &clipboard;
+        services.beep = &beep;
+        services.fileChooser = &chooser;
+        services.batchFiles = &files;
+        services.registry = &registry;
+        services.fileCheck = &fileCheck;
+        services.processLauncher = &launcher;
         window = std::make_unique<frmGenerator>(services);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -66,6 +75,12 @@ protected:
 
     RecordingMessageBox messages;
     RecordingClipboard clipboard;
+    RecordingBeep beep;
+    ScriptedFileChooser chooser;
+    ForwardingFileLayer files;
+    RecordingRegistry registry;
+    ScriptedFileCheck fileCheck;
+    RecordingLauncher launcher;
     Services services;
     std::unique_ptr<frmGenerator> window;
 };

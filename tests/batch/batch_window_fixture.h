@@ -1,75 +1,16 @@
-// The real main window with the batch file's services replaced by recording ones.
+// The real main window, with helpers for the File Generator tab.
 #pragma once
 
 #include "app/main_window_fixture.h"
-#include "batch/beep.h"
-#include "batch/file_chooser.h"
-#include "batch/file_layer.h"
 
 #include <QProgressBar>
-#include <vector>
 
 namespace quentara {
 
-class RecordingBeep final : public Beep {
-public:
-    void beep() override { ++count; }
-    int count = 0;
-};
-
-// Answers with a set path (or a cancel), or hands the request on to a real dialog.
-class ScriptedFileChooser final : public FileChooser {
-public:
-    std::optional<QString> chooseFile(QWidget* owner, const FileChoice& choice) override {
-        owners.push_back(owner);
-        requests.push_back(choice);
-        if (passTo != nullptr)
-            return passTo->chooseFile(owner, choice);
-        return answer;
-    }
-    std::optional<QString> answer;
-    FileChooser* passTo = nullptr;
-    std::vector<QWidget*> owners;
-    std::vector<FileChoice> requests;
-};
-
-// Hands every operation to a file layer that a test may swap after the window exists.
-class ForwardingFileLayer final : public FileLayer {
-public:
-    std::error_code inspect(const std::filesystem::path& path, TargetInfo& info) override {
-        return to->inspect(path, info);
-    }
-    std::error_code createNew(const std::filesystem::path& path, unsigned permissions,
-                              Handle& handle) override {
-        return to->createNew(path, permissions, handle);
-    }
-    std::error_code write(Handle handle, const char* data, std::size_t size) override {
-        return to->write(handle, data, size);
-    }
-    std::error_code finish(Handle handle) override { return to->finish(handle); }
-    void abandon(Handle handle) noexcept override { to->abandon(handle); }
-    std::error_code replace(const std::filesystem::path& from,
-                            const std::filesystem::path& to_) override {
-        return to->replace(from, to_);
-    }
-    void remove(const std::filesystem::path& path) noexcept override { to->remove(path); }
-
-    SystemFileLayer system;
-    FileLayer* to = &system;
-};
-
 class BatchWindowTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        services.beep = &beep;
-        services.fileChooser = &chooser;
-        services.batchFiles = &files;
-        MainWindowTest::SetUp();
-    }
-
     void selectFileTab() {
-        QTabBar* bar = tabs()->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+        chooseTab(1);
         ASSERT_EQ(tabs()->currentIndex(), 1);
     }
 
@@ -77,10 +18,6 @@ protected:
     QPushButton* generateFile() const { return control<QPushButton>("cmdGenerateFile"); }
     QString quantity() const { return control<QLineEdit>("txtQuantity")->text(); }
     QString fileName() const { return control<QLineEdit>("txtFilename")->text(); }
-
-    RecordingBeep beep;
-    ScriptedFileChooser chooser;
-    ForwardingFileLayer files;
 };
 
 } // namespace quentara
