@@ -10,14 +10,6 @@
 #include "app/program_icon.h"
 #include "app/tab_control.h"
 #include "app/twips.h"
-#include "batch/bar_scale.h"
-#include "batch/batch_messages.h"
-#include "batch/beep.h"
-#include "batch/file_chooser.h"
-#include "batch/input_blocker.h"
-#include "batch/number_text.h"
-#include "batch/path_text.h"
-#include "batch/quantity_text.h"
 #include "batch/spin_button.h"
 #include "generators/hex_string.h"
 #include "generators/length_text.h"
@@ -32,7 +24,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
@@ -73,26 +64,6 @@ frmGenerator::frmGenerator(Services services, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize); // fixed single border: no resizing
     Form_Load();
 }
-
-// --- About dialog --------------------------------------------------------------------------
-
-frmGenerator::~frmGenerator() {
-    // An open About dialog has no owner; it goes with the main window.
-    delete aboutDialog_.data();
-}
-
-void frmGenerator::mnuAbout_Click() {
-    // A closed dialog is hidden until its deferred deletion; it counts as unloaded.
-    if (aboutDialog_ != nullptr && !aboutDialog_->isVisible())
-        delete aboutDialog_.data();
-    if (aboutDialog_ == nullptr)
-        aboutDialog_ = new frmAbout(services_);
-    aboutDialog_->show();
-    aboutDialog_->raise();
-    aboutDialog_->activateWindow();
-}
-
-// ------------------------------------------------------------------------------------------
 
 void frmGenerator::buildControls() {
     auto* client = new QWidget(this);
@@ -332,113 +303,22 @@ void frmGenerator::mnuExit_Click() {
     close(); // the same end as closing the window: Form_Unload
 }
 
-// ---- File Generator: the batch run, the quantity spinner, the output file chooser ----
+// ---- The About dialog ----
 
-void frmGenerator::showBatchProblem(const QString& fileName, const std::string& reason) {
-    services_.messages->show(
-        this, QString::fromStdString(BatchNotWrittenMessage(fileName.toStdString(), reason)),
-        MessageIcon::warning);
+frmGenerator::~frmGenerator() {
+    // An open About dialog has no owner; it goes with the main window.
+    delete aboutDialog_.data();
 }
 
-// The File tab's password maker, from its length box and ticks. The length is read once,
-// before anything touches the disk: the window takes no input while the run lasts.
-std::optional<PasswordAppender> frmGenerator::FilePassword(const QString& fileName) {
-    const std::string lengthText = Combo1->currentText().toStdString();
-    const LengthReading reading = ReadLengthText(lengthText);
-    if (reading.problem != LengthProblem::none) {
-        showBatchProblem(fileName, LengthProblemMessage(reading.problem, lengthText));
-        return std::nullopt;
-    }
-    const ClassTicks ticks{check2->isChecked(), Check1->isChecked(), check4->isChecked(),
-                           Check3->isChecked()};
-    return [length = reading.length, ticks](std::string& line) {
-        AppendPassword(line, length, ticks);
-    };
-}
-
-void frmGenerator::cmdGenerateFile_Click() {
-    const QString fileName = txtFilename->text();
-    const std::string quantityText = txtQuantity->text().toStdString();
-    const QuantityReading quantity = ReadQuantityText(quantityText);
-    if (quantity.problem != QuantityProblem::none) {
-        showBatchProblem(fileName, QuantityProblemText(quantity.problem, quantityText));
-        return;
-    }
-    const std::optional<PasswordAppender> password = FilePassword(fileName);
-    if (!password)
-        return;
-
-    const BarScale scale = BarScale::forQuantity(quantity.quantity);
-    cmdGenerateFile->hide();
-    prgPrint->setMaximum(scale.maximum); // a position above it from the last run is reset
-    prgPrint->show();
-    batchRunning_ = true;
-    closeAfterBatch_ = false;
-    BatchOutcome::Status status = BatchOutcome::Status::failed;
-    std::string reason; // why the file was not written
-    {
-        const InputBlocker blocker;
-        // The bar is brought up to date at a bounded rate, and only then do window events
-        // (repaints, a close request) get their turn.
-        ProgressPacer pacer(quantity.quantity, [&](std::uint64_t line) {
-            prgPrint->setValue(scale.position(line));
-            QCoreApplication::processEvents();
-            return !closeAfterBatch_;
-        });
-        try {
-            const BatchOutcome outcome = WriteBatchFile(
-                *services_.batchFiles, PathFromText(fileName), quantity.quantity, *password, pacer);
-            status = outcome.status;
-            reason = FileFailureText(outcome.failure);
-        } catch (const std::exception& error) { // the new file has been dropped already
-            reason = std::string("Writing failed (") + error.what() + ").";
-        }
-    }
-    batchRunning_ = false;
-    prgPrint->hide();
-    cmdGenerateFile->show();
-
-    if (status == BatchOutcome::Status::written)
-        services_.beep->beep();
-    else if (status == BatchOutcome::Status::failed)
-        showBatchProblem(fileName, reason);
-    if (closeAfterBatch_)
-        close();
-}
-
-void frmGenerator::stepQuantity(double amount) {
-    // Fractions are written with the user's decimal mark, as the quantity box shows them.
-    const QString mark = QLocale().decimalPoint();
-    const char decimalMark = mark.size() == 1 && mark.at(0).unicode() < 128
-                                 ? static_cast<char>(mark.at(0).unicode())
-                                 : '.';
-    const std::optional<std::string> stepped =
-        SteppedQuantity(txtQuantity->text().toStdString(), amount, decimalMark);
-    if (stepped) // a number beyond a double's range is left as typed
-        txtQuantity->setText(QString::fromStdString(*stepped));
-}
-
-void frmGenerator::SpinButton1_SpinUp() {
-    stepQuantity(+10);
-}
-
-void frmGenerator::SpinButton1_SpinDown() {
-    stepQuantity(-10);
-}
-
-void frmGenerator::SpinButton1_KeyDown(int, Qt::KeyboardModifiers) {
-    stepQuantity(-10);
-}
-
-void frmGenerator::SpinButton1_KeyUp(int, Qt::KeyboardModifiers) {
-    stepQuantity(+10);
-}
-
-void frmGenerator::cmdbrows_Click() {
-    const std::optional<QString> chosen =
-        services_.fileChooser->chooseFile(this, BatchFileChoice());
-    if (chosen && chosen->size() <= maxChosenPathLength)
-        txtFilename->setText(*chosen);
+void frmGenerator::mnuAbout_Click() {
+    // A closed dialog is hidden until its deferred deletion; it counts as unloaded.
+    if (aboutDialog_ != nullptr && !aboutDialog_->isVisible())
+        delete aboutDialog_.data();
+    if (aboutDialog_ == nullptr)
+        aboutDialog_ = new frmAbout(services_);
+    aboutDialog_->show();
+    aboutDialog_->raise();
+    aboutDialog_->activateWindow();
 }
 
 } // namespace quentara
