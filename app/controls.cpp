@@ -28,6 +28,17 @@ QLabel* makeLabel(QWidget* page, const char* name, const QString& caption, QRect
     return label;
 }
 
+void nameBox(QLabel* label, QWidget* box) {
+    label->setBuddy(box);
+    constexpr int gap = 2;
+    const QRect place = label->geometry();
+    if (place.right() + gap < box->x() || place.left() >= box->x())
+        return;
+    const int right = box->x() - gap - 1;
+    const int width = std::max(label->sizeHint().width(), right + 1 - place.left());
+    label->setGeometry(right + 1 - width, place.top(), width, place.height());
+}
+
 QCheckBox* makeCheckBox(QWidget* page, const char* name, const QString& caption, QRect place) {
     return placed(new QCheckBox(caption, page), name, place);
 }

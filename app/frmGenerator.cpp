@@ -150,14 +150,14 @@ void frmGenerator::buildControls() {
                                 twipsRect(1800, 2640, 1935, 375));
 
     // Each label names its box, so screen readers speak the box by the label's caption.
-    lblLength->setBuddy(cmbLength);
-    lblPass->setBuddy(txtResult);
-    Label1->setBuddy(Combo1);
-    lblQuantity->setBuddy(txtQuantity);
-    lblFilename->setBuddy(txtFilename);
-    lblFirstname->setBuddy(txtFirstname);
-    lblLastname->setBuddy(txtLastname);
-    lblHex->setBuddy(txtHexResult);
+    nameBox(lblLength, cmbLength);
+    nameBox(lblPass, txtResult);
+    nameBox(Label1, Combo1);
+    nameBox(lblQuantity, txtQuantity);
+    nameBox(lblFilename, txtFilename);
+    nameBox(lblFirstname, txtFirstname);
+    nameBox(lblLastname, txtLastname);
+    nameBox(lblHex, txtHexResult);
 
     connect(cmdGenerate, &QPushButton::clicked, this, &frmGenerator::cmdGenerate_Click);
     connect(cmdHexGenerate, &QPushButton::clicked, this, &frmGenerator::cmdHexGenerate_Click);
