@@ -13,12 +13,18 @@ void appendNumber(std::string& out, std::uint64_t number) {
     out.append(digits, result.ptr);
 }
 
-} // namespace
-
-void AppendBatchLine(std::string& out, std::uint64_t number, std::string_view password) {
+// "nr.", the blank before a number that is not negative, the number, the blank after it and
+// three more: everything before the password.
+void appendLineHead(std::string& out, std::uint64_t number) {
     out += "nr. ";
     appendNumber(out, number);
     out += "    ";
+}
+
+} // namespace
+
+void AppendBatchLine(std::string& out, std::uint64_t number, std::string_view password) {
+    appendLineHead(out, number);
     out += password;
     out += "\r\n";
 }
@@ -36,9 +42,7 @@ BatchOutcome WriteBatchFile(FileLayer& files, const std::filesystem::path& targe
         if (!progress.line(number))
             return {BatchOutcome::Status::stopped, {}}; // `file` discards the partial content
         // The same bytes as AppendBatchLine, with the password built in place.
-        buffer += "nr. ";
-        appendNumber(buffer, number);
-        buffer += "    ";
+        appendLineHead(buffer, number);
         appendPassword(buffer);
         buffer += "\r\n";
         if (buffer.size() >= blockSize) {
