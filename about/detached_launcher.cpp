@@ -5,7 +5,7 @@
 
 namespace quentara {
 
-bool DetachedLauncher::Launch(const std::string& program) {
+bool DetachedLauncher::launch(const std::string& program) {
     // The path is the system's own bytes; the program is started by that name alone, with
     // no arguments, and is not reaped by this process.
     return QProcess::startDetached(QFile::decodeName(QByteArray::fromStdString(program)), {});

@@ -8,7 +8,7 @@ namespace quentara {
 class DetachedLauncher final : public ProcessLauncher {
 public:
     // False when the program cannot be started, for instance a missing or non-executable file.
-    bool Launch(const std::string& program) override;
+    bool launch(const std::string& program) override;
 };
 
 } // namespace quentara

@@ -1,11 +1,12 @@
 #include "about/frmAbout.h"
 
 #include "about/sys_info.h"
-#include "app/controls.h"
-#include "app/message_box.h"
-#include "app/program_font.h"
-#include "app/program_icon.h"
-#include "app/twips.h"
+#include "program_info.h"
+#include "widgets/controls.h"
+#include "widgets/message_box.h"
+#include "widgets/program_font.h"
+#include "widgets/program_icon.h"
+#include "widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -16,20 +17,7 @@
 namespace quentara {
 namespace {
 
-const QString applicationTitle = QStringLiteral("Quentara");
-
-// The core's message, shown by the program's message box over the dialog.
-class DialogNotice final : public UserNotice {
-public:
-    DialogNotice(MessageBox& box, QWidget* parent) : box_(box), parent_(parent) {}
-    void Show(const std::string& text) override {
-        box_.show(parent_, QString::fromStdString(text), MessageIcon::none);
-    }
-
-private:
-    MessageBox& box_;
-    QWidget* parent_;
-};
+const QString applicationTitle = QString::fromLatin1(programName);
 
 // Room a push button needs around its caption: frame and padding on both sides.
 constexpr int buttonCaptionMargin = 8;
@@ -60,7 +48,7 @@ void paintTextBlack(QLabel* label) {
 
 } // namespace
 
-frmAbout::frmAbout(Services services)
+frmAbout::frmAbout(AboutServices services)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       services_(services) {
@@ -69,7 +57,7 @@ frmAbout::frmAbout(Services services)
     setWindowIcon(programIcon());
     setFont(programFont());
     setModal(false);
-    // Closing unloads: the window and its controls go, and the next About builds them anew.
+    // Closing deletes the dialog and its controls; the next About builds them anew.
     setAttribute(Qt::WA_DeleteOnClose);
     // The program ends with its main window, whether or not this dialog is open.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -117,10 +105,7 @@ void frmAbout::buildControls() {
 
 void frmAbout::Form_Load() {
     setWindowTitle(QStringLiteral("About ") + applicationTitle);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(QUENTARA_VERSION_MAJOR)
-                            .arg(QUENTARA_VERSION_MINOR)
-                            .arg(QUENTARA_VERSION_PATCH));
+    lblVersion->setText(QStringLiteral("Version ") + QString::fromLatin1(programVersion));
     lblTitle->setText(applicationTitle);
 }
 
@@ -133,7 +118,7 @@ void frmAbout::reject() {
 }
 
 void frmAbout::closeEvent(QCloseEvent* event) {
-    // Every way of closing unloads; the dialog's own close never asks to reject.
+    // Every way of closing deletes the dialog; its own close never asks to reject.
     event->accept();
 }
 
@@ -142,14 +127,20 @@ void frmAbout::cmdSysInfo_Click() {
 }
 
 void frmAbout::StartSysInfo() {
-    DialogNotice notice(*services_.messages, this);
-    ::quentara::StartSysInfo(SysInfoPlatform{*services_.registry, *services_.fileCheck,
-                                             *services_.processLauncher, notice});
+    bool started = false;
+    try {
+        started = services_.sysInfoTool.start();
+    } catch (const std::exception&) {
+        // Any error on the way (an empty registry value, a failing launch) ends in the message.
+    }
+    if (!started)
+        services_.messages.show(this, QString::fromLatin1(toolUnavailableMessage),
+                                MessageIcon::none);
 }
 
 bool frmAbout::GetKeyValue(std::uint32_t KeyRoot, const std::string& KeyName,
                            const std::string& SubKeyRef, std::string& KeyVal) {
-    return ::quentara::GetKeyValue(*services_.registry, KeyRoot, KeyName, SubKeyRef, KeyVal);
+    return ::quentara::GetKeyValue(services_.registry, KeyRoot, KeyName, SubKeyRef, KeyVal);
 }
 
 } // namespace quentara

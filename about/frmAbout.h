@@ -2,8 +2,6 @@
 // starts the operating system's system-information tool.
 #pragma once
 
-#include "app/services.h"
-
 #include <QDialog>
 #include <cstdint>
 #include <string>
@@ -13,12 +11,23 @@ class QPushButton;
 
 namespace quentara {
 
+class MessageBox;
+class Registry;
+class SysInfoTool;
+
+// What the dialog needs of the platform.
+struct AboutServices {
+    MessageBox& messages;
+    Registry& registry;
+    SysInfoTool& sysInfoTool;
+};
+
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
     // Builds the dialog and runs Form_Load. It is modeless, has no owner, deletes itself when
-    // closed (unloaded) and does not keep the program running.
-    explicit frmAbout(Services services);
+    // closed and does not keep the program running.
+    explicit frmAbout(AboutServices services);
 
     // Launches the system-information tool, or tells the user it is unavailable.
     void StartSysInfo();
@@ -39,7 +48,7 @@ private:
     void buildControls();
     void Form_Load();
 
-    Services services_;
+    AboutServices services_;
 
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdSysInfo = nullptr;

@@ -9,7 +9,7 @@ namespace {
 class OpenedKey {
 public:
     OpenedKey(Registry& registry, RegistryKey key) : registry_(registry), key_(key) {}
-    ~OpenedKey() { registry_.CloseKey(key_); }
+    ~OpenedKey() { registry_.closeKey(key_); }
     OpenedKey(const OpenedKey&) = delete;
     OpenedKey& operator=(const OpenedKey&) = delete;
 
@@ -20,7 +20,7 @@ private:
 
 // The value's 32-bit number, little-endian; the trimmed bytes may lack a high zero byte,
 // which leaves the number unchanged.
-std::string DwordText(const std::string& bytes) {
+std::string dwordText(const std::string& bytes) {
     std::uint32_t number = 0;
     for (std::size_t i = 0; i < bytes.size() && i < 4; ++i)
         number |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
@@ -34,7 +34,7 @@ bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const std::string& K
     // Query rights only: a standard user may not open the machine's keys for writing, and
     // nothing here writes.
     RegistryKey key = 0;
-    if (registry.OpenKey(KeyRoot, KeyName, queryValueAccess, key) != registrySuccess) {
+    if (registry.openKey(KeyRoot, KeyName, queryValueAccess, key) != registrySuccess) {
         KeyVal.clear();
         return false;
     }
@@ -43,7 +43,7 @@ bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const std::string& K
     std::array<unsigned char, valueBufferSize> buffer{};
     std::uint32_t size = valueBufferSize;
     std::uint32_t type = 0;
-    if (registry.QueryValue(key, SubKeyRef, type, buffer.data(), size) != registrySuccess ||
+    if (registry.queryValue(key, SubKeyRef, type, buffer.data(), size) != registrySuccess ||
         size > valueBufferSize) {
         KeyVal.clear();
         return false;
@@ -57,38 +57,21 @@ bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const std::string& K
     if (type == registryText)
         KeyVal = text;
     else if (type == registryNumber)
-        KeyVal = DwordText(text);
+        KeyVal = dwordText(text);
     return true;
 }
 
-namespace {
-
-// The tool's full path from row 1, or else row 2's folder holding the tool's file.
-bool LaunchFromRegistry(const SysInfoPlatform& platform) {
+bool RegistrySysInfoTool::start() {
     std::string toolPath;
-    if (!GetKeyValue(platform.registry, localMachineRoot, toolPathKey, toolPathValue, toolPath)) {
-        if (!GetKeyValue(platform.registry, localMachineRoot, toolFolderKey, toolFolderValue,
-                         toolPath))
+    if (!GetKeyValue(registry_, localMachineRoot, toolPathKey, toolPathValue, toolPath)) {
+        if (!GetKeyValue(registry_, localMachineRoot, toolFolderKey, toolFolderValue, toolPath))
             return false;
-        if (!platform.files.IsOrdinaryFile(toolPath + toolFileName))
+        if (!files_.isOrdinaryFile(toolPath + toolFileName))
             return false;
         toolPath += toolFileName;
     }
     // A text-less value leaves the path empty: there is nothing to start.
-    return !toolPath.empty() && platform.launcher.Launch(toolPath);
-}
-
-} // namespace
-
-void StartSysInfo(const SysInfoPlatform& platform) {
-    bool launched = false;
-    try {
-        launched = LaunchFromRegistry(platform);
-    } catch (const std::exception&) {
-        // Any error on the way (an empty value, a failing launch) ends in the one message.
-    }
-    if (!launched)
-        platform.notice.Show(toolUnavailableMessage);
+    return !toolPath.empty() && launcher_.launch(toolPath);
 }
 
 } // namespace quentara

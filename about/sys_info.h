@@ -1,5 +1,5 @@
-// Starts the operating system's system-information tool, found through the registry.
-// Plain logic over four small services: registry, file check, process launch, message.
+// Finding and starting the operating system's system-information tool: through the registry
+// on Windows, on the PATH elsewhere. Plain logic over small platform services.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +9,7 @@
 namespace quentara {
 
 // Result codes, value types and handles with the Windows registry's own values, so the
-// real registry and the in-memory one report alike.
+// real registry and the tests' fake report alike.
 inline constexpr std::int32_t registrySuccess = 0;            // ERROR_SUCCESS
 inline constexpr std::int32_t registryNotFound = 2;           // ERROR_FILE_NOT_FOUND
 inline constexpr std::int32_t registryAccessDenied = 5;       // ERROR_ACCESS_DENIED
@@ -30,21 +30,21 @@ class Registry {
 public:
     virtual ~Registry() = default;
     // Opens `path` below `root`; on registrySuccess `key` holds the open key.
-    virtual std::int32_t OpenKey(std::uint32_t root, const std::string& path, std::uint32_t access,
+    virtual std::int32_t openKey(std::uint32_t root, const std::string& path, std::uint32_t access,
                                  RegistryKey& key) = 0;
     // Reads the value `name` into `data`, which holds `size` bytes. On registrySuccess `type`
     // is the value's type and `size` the bytes written; data larger than the buffer gives
     // registryMoreData.
-    virtual std::int32_t QueryValue(RegistryKey key, const std::string& name, std::uint32_t& type,
+    virtual std::int32_t queryValue(RegistryKey key, const std::string& name, std::uint32_t& type,
                                     unsigned char* data, std::uint32_t& size) = 0;
-    virtual std::int32_t CloseKey(RegistryKey key) = 0;
+    virtual std::int32_t closeKey(RegistryKey key) = 0;
 };
 
 class FileCheck {
 public:
     virtual ~FileCheck() = default;
     // True for an ordinary file only: not a folder, nor a hidden or system file.
-    virtual bool IsOrdinaryFile(const std::string& path) = 0;
+    virtual bool isOrdinaryFile(const std::string& path) = 0;
 };
 
 class ProcessLauncher {
@@ -52,21 +52,31 @@ public:
     virtual ~ProcessLauncher() = default;
     // Starts the program file in a normal, activated window and returns at once, without
     // waiting for it. False when it could not be started.
-    virtual bool Launch(const std::string& program) = 0;
+    virtual bool launch(const std::string& program) = 0;
 };
 
-class UserNotice {
+// The system's own tool for showing what the machine is made of.
+class SysInfoTool {
 public:
-    virtual ~UserNotice() = default;
-    // Tells the user something in a box with an OK button only and no icon.
-    virtual void Show(const std::string& text) = 0;
+    virtual ~SysInfoTool() = default;
+    // Starts the tool and returns at once; false when there is none or it did not start. May
+    // throw for a broken registry value.
+    virtual bool start() = 0;
 };
 
-struct SysInfoPlatform {
-    Registry& registry;
-    FileCheck& files;
-    ProcessLauncher& launcher;
-    UserNotice& notice;
+// A system without a registry: every key is missing.
+class NoRegistry final : public Registry {
+public:
+    std::int32_t openKey(std::uint32_t, const std::string&, std::uint32_t,
+                         RegistryKey& key) override {
+        key = 0;
+        return registryNotFound;
+    }
+    std::int32_t queryValue(RegistryKey, const std::string&, std::uint32_t&, unsigned char*,
+                            std::uint32_t&) override {
+        return registryInvalidHandle;
+    }
+    std::int32_t closeKey(RegistryKey) override { return registryInvalidHandle; }
 };
 
 // The two places the tool's location is looked up, in order.
@@ -93,8 +103,19 @@ public:
 bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal);
 
-// Launches the tool named by the registry, or shows toolUnavailableMessage once for any
-// failure: no location readable, a folder without the tool, an empty path, a failed launch.
-void StartSysInfo(const SysInfoPlatform& platform);
+// The tool as the registry names it: row 1's full path, or else the tool's file in row 2's
+// folder. Nothing to start when no location is readable, the folder lacks the file, or the
+// path is empty.
+class RegistrySysInfoTool final : public SysInfoTool {
+public:
+    RegistrySysInfoTool(Registry& registry, FileCheck& files, ProcessLauncher& launcher)
+        : registry_(registry), files_(files), launcher_(launcher) {}
+    bool start() override;
+
+private:
+    Registry& registry_;
+    FileCheck& files_;
+    ProcessLauncher& launcher_;
+};
 
 } // namespace quentara

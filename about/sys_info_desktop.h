@@ -1,9 +1,8 @@
-// The system-information lookup on systems without the Windows registry: the desktop's own
-// system-information program, found on the PATH, stands where the registry names the tool.
+// The system-information tool on systems without the Windows registry: the desktop's own
+// system-information program, found on the PATH.
 #pragma once
 
 #include "about/sys_info.h"
-#include "about/sys_info_memory_registry.h"
 
 #include <optional>
 #include <string>
@@ -27,16 +26,18 @@ inline constexpr const char* desktopSystemInfoPrograms[] = {
 // The full path of the first program of desktopSystemInfoPrograms that is an executable file
 // in one of the folders of `searchPath` (a PATH value); the list's order decides, then the
 // folders' order.
-std::optional<std::string> FindSystemInfoProgram(const std::string& searchPath);
+std::optional<std::string> findSystemInfoProgram(const std::string& searchPath);
 
-// A registry that names the found program as the tool's full path, and is empty when none
-// is installed.
-MemoryRegistry DesktopRegistry(const std::string& searchPath);
-
-// Regular files only, through std::filesystem.
-class DesktopFileCheck final : public FileCheck {
+// Starts the first of those programs found on `searchPath`.
+class PathSysInfoTool final : public SysInfoTool {
 public:
-    bool IsOrdinaryFile(const std::string& path) override;
+    PathSysInfoTool(std::string searchPath, ProcessLauncher& launcher)
+        : searchPath_(std::move(searchPath)), launcher_(launcher) {}
+    bool start() override;
+
+private:
+    std::string searchPath_;
+    ProcessLauncher& launcher_;
 };
 
 } // namespace quentara

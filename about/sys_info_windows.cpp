@@ -14,12 +14,12 @@ namespace {
 
 // A root handle is passed as its 32-bit value; the predefined keys are sign-extended
 // pointers on 64-bit Windows.
-HKEY RootKey(std::uint32_t root) {
+HKEY rootKey(std::uint32_t root) {
     return reinterpret_cast<HKEY>(
         static_cast<ULONG_PTR>(static_cast<LONG_PTR>(static_cast<LONG>(root))));
 }
 
-HKEY OpenedKey(RegistryKey key) {
+HKEY openedKey(RegistryKey key) {
     return reinterpret_cast<HKEY>(key);
 }
 
@@ -32,31 +32,31 @@ static_assert(queryValueAccess == KEY_QUERY_VALUE && readAccess == KEY_READ);
 
 } // namespace
 
-std::int32_t WindowsRegistry::OpenKey(std::uint32_t root, const std::string& path,
+std::int32_t WindowsRegistry::openKey(std::uint32_t root, const std::string& path,
                                       std::uint32_t access, RegistryKey& key) {
     HKEY opened = nullptr;
-    const LSTATUS result = RegOpenKeyExA(RootKey(root), path.c_str(), 0, access, &opened);
+    const LSTATUS result = RegOpenKeyExA(rootKey(root), path.c_str(), 0, access, &opened);
     key = result == ERROR_SUCCESS ? reinterpret_cast<RegistryKey>(opened) : 0;
     return result;
 }
 
-std::int32_t WindowsRegistry::QueryValue(RegistryKey key, const std::string& name,
+std::int32_t WindowsRegistry::queryValue(RegistryKey key, const std::string& name,
                                          std::uint32_t& type, unsigned char* data,
                                          std::uint32_t& size) {
     DWORD valueType = 0;
     DWORD valueSize = size;
     const LSTATUS result =
-        RegQueryValueExA(OpenedKey(key), name.c_str(), nullptr, &valueType, data, &valueSize);
+        RegQueryValueExA(openedKey(key), name.c_str(), nullptr, &valueType, data, &valueSize);
     type = valueType;
     size = valueSize;
     return result;
 }
 
-std::int32_t WindowsRegistry::CloseKey(RegistryKey key) {
-    return RegCloseKey(OpenedKey(key));
+std::int32_t WindowsRegistry::closeKey(RegistryKey key) {
+    return RegCloseKey(openedKey(key));
 }
 
-bool WindowsFileCheck::IsOrdinaryFile(const std::string& path) {
+bool WindowsFileCheck::isOrdinaryFile(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return false;
@@ -65,7 +65,7 @@ bool WindowsFileCheck::IsOrdinaryFile(const std::string& path) {
     return (attributes & excluded) == 0;
 }
 
-bool WindowsLauncher::Launch(const std::string& program) {
+bool WindowsLauncher::launch(const std::string& program) {
     // The command line names the program again, quoted, so a path with blanks stays whole;
     // CreateProcessA may write into it, so it is a private copy.
     const std::string quoted = "\"" + program + "\"";

@@ -9,23 +9,23 @@ namespace quentara {
 
 class WindowsRegistry final : public Registry {
 public:
-    std::int32_t OpenKey(std::uint32_t root, const std::string& path, std::uint32_t access,
+    std::int32_t openKey(std::uint32_t root, const std::string& path, std::uint32_t access,
                          RegistryKey& key) override;
-    std::int32_t QueryValue(RegistryKey key, const std::string& name, std::uint32_t& type,
+    std::int32_t queryValue(RegistryKey key, const std::string& name, std::uint32_t& type,
                             unsigned char* data, std::uint32_t& size) override;
-    std::int32_t CloseKey(RegistryKey key) override;
+    std::int32_t closeKey(RegistryKey key) override;
 };
 
 // Ordinary files only: folders, hidden and system files do not count.
 class WindowsFileCheck final : public FileCheck {
 public:
-    bool IsOrdinaryFile(const std::string& path) override;
+    bool isOrdinaryFile(const std::string& path) override;
 };
 
 // Starts the program in a normal, activated window and lets it run on its own.
 class WindowsLauncher final : public ProcessLauncher {
 public:
-    bool Launch(const std::string& program) override;
+    bool launch(const std::string& program) override;
 };
 
 } // namespace quentara

@@ -1,20 +1,22 @@
 #include "app/frmGenerator.h"
 
 #include "about/frmAbout.h"
-#include "app/clipboard.h"
-#include "app/controls.h"
 #include "app/copy_shortcut_filter.h"
 #include "app/grapheme_boundaries.h"
-#include "app/message_box.h"
-#include "app/program_font.h"
-#include "app/program_icon.h"
-#include "app/tab_control.h"
-#include "app/twips.h"
+#include "batch/batch_run.h"
 #include "batch/spin_button.h"
 #include "generators/hex_string.h"
 #include "generators/length_text.h"
 #include "generators/password_composer.h"
 #include "generators/username.h"
+#include "program_info.h"
+#include "widgets/clipboard.h"
+#include "widgets/controls.h"
+#include "widgets/message_box.h"
+#include "widgets/program_font.h"
+#include "widgets/program_icon.h"
+#include "widgets/tab_control.h"
+#include "widgets/twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,15 +34,6 @@
 namespace quentara {
 namespace {
 
-QStringList lengthList() {
-    QStringList items;
-    for (int n = 1; n <= 50; ++n) {
-        if (n != 11) // the list has always skipped 11; it can still be typed
-            items << QString::number(n);
-    }
-    return items;
-}
-
 QStringList bitsList() {
     QStringList items;
     for (std::string_view item : hexBitsItems)
@@ -55,13 +48,16 @@ frmGenerator::frmGenerator(Services services, QWidget* parent)
                               Qt::WindowCloseButtonHint),
       services_(services) {
     setObjectName(QStringLiteral("frmGenerator"));
-    setWindowTitle(QStringLiteral("Quentara"));
+    setWindowTitle(QString::fromLatin1(programName));
     setWindowIcon(programIcon());
     setFont(programFont());
     buildControls();
     buildMenus();
     setFocusOrder();
     layout()->setSizeConstraint(QLayout::SetFixedSize); // fixed single border: no resizing
+    batchRun_ = std::make_unique<BatchRun>(
+        this, cmdGenerateFile, prgPrint,
+        BatchServices{services_.messages, services_.beep, services_.fileSystem});
     Form_Load();
 }
 
@@ -76,35 +72,29 @@ void frmGenerator::buildControls() {
     SSTab1->setGeometry(twipsRect(0, 0, 5655, 3255));
 
     QWidget* easy = SSTab1->addTab(QStringLiteral("Easy Generator"));
-    chkNum =
-        makeCheckBox(easy, "chkNum", QStringLiteral("Numbers"), twipsRect(960, 540, 1815, 255));
-    chkSym =
-        makeCheckBox(easy, "chkSym", QStringLiteral("Symbols"), twipsRect(2880, 540, 1815, 255));
-    chkCharup = makeCheckBox(easy, "chkCharup", QStringLiteral("Char uppercase"),
-                             twipsRect(960, 900, 1815, 255));
-    chkCharlow = makeCheckBox(easy, "chkCharlow", QStringLiteral("Char lowercase"),
-                              twipsRect(2880, 900, 1815, 255));
-    lblLength =
-        makeLabel(easy, "lblLength", QStringLiteral("Lenght:"), twipsRect(1320, 1380, 615, 255));
-    cmbLength = makeComboBox(easy, "cmbLength", lengthList(), QStringLiteral("6"),
-                             twipsRect(2040, 1260, 1695, 315));
+    easyClasses_ = makeClassBoxes(easy, {"chkCharup", "chkCharlow", "chkNum", "chkSym"});
+    chkCharup = easyClasses_.uppercase;
+    chkCharlow = easyClasses_.lowercase;
+    chkNum = easyClasses_.digits;
+    chkSym = easyClasses_.symbols;
+    const LengthRow easyLength =
+        makeLengthRow(easy, "lblLength", "cmbLength", 1380, QStringLiteral("6"));
+    lblLength = easyLength.label;
+    cmbLength = easyLength.box;
     lblPass = makeLabel(easy, "lblPass", QStringLiteral("Pass:"), twipsRect(480, 2280, 495, 255));
     txtResult = makeTextBox(easy, "txtResult", QString(), twipsRect(960, 2220, 3495, 285));
     cmdGenerate = makeButton(easy, "cmdGenerate", QStringLiteral("Generate"),
                              twipsRect(1800, 2640, 1935, 375));
 
     QWidget* file = SSTab1->addTab(QStringLiteral("File Generator"));
-    check4 =
-        makeCheckBox(file, "check4", QStringLiteral("Numbers"), twipsRect(960, 540, 1815, 255));
-    Check3 =
-        makeCheckBox(file, "Check3", QStringLiteral("Symbols"), twipsRect(2880, 540, 1815, 255));
-    check2 = makeCheckBox(file, "check2", QStringLiteral("Char uppercase"),
-                          twipsRect(960, 900, 1815, 255));
-    Check1 = makeCheckBox(file, "Check1", QStringLiteral("Char lowercase"),
-                          twipsRect(2880, 900, 1815, 255));
-    Label1 = makeLabel(file, "Label1", QStringLiteral("Lenght:"), twipsRect(1320, 1260, 615, 255));
-    Combo1 = makeComboBox(file, "Combo1", lengthList(), QStringLiteral("8"),
-                          twipsRect(2040, 1260, 1695, 315));
+    fileClasses_ = makeClassBoxes(file, {"check2", "Check1", "check4", "Check3"});
+    check2 = fileClasses_.uppercase;
+    Check1 = fileClasses_.lowercase;
+    check4 = fileClasses_.digits;
+    Check3 = fileClasses_.symbols;
+    const LengthRow fileLength = makeLengthRow(file, "Label1", "Combo1", 1260, QStringLiteral("8"));
+    Label1 = fileLength.label;
+    Combo1 = fileLength.box;
     lblQuantity = makeLabel(file, "lblQuantity", QStringLiteral("Quantity:."),
                             twipsRect(1320, 1620, 615, 255));
     txtQuantity =
@@ -204,13 +194,14 @@ void frmGenerator::setFocusOrder() {
 }
 
 void frmGenerator::Form_Load() {
-    for (QCheckBox* box : {chkCharup, chkCharlow, chkNum, chkSym, Check1, check2, Check3, check4})
-        box->setChecked(true);
+    easyClasses_.tickAll();
+    fileClasses_.tickAll();
 }
 
 void frmGenerator::closeEvent(QCloseEvent* event) {
-    if (batchRunning_) {
+    if (batchRun_->isRunning()) {
         // Stop the run first: its file is dropped and the old one kept, then the window closes.
+        batchRun_->stop();
         closeAfterBatch_ = true;
         event->ignore();
         return;
@@ -226,17 +217,16 @@ void frmGenerator::Form_Unload() {
         if (other != this && other->isVisible() && !other->close())
             other->hide();
     }
-    // Not quit(): that asks every window again and gives up at the first one that refuses.
-    QCoreApplication::exit(0);
+    emit programEnded();
 }
 
 std::optional<std::int32_t> frmGenerator::readLength(const QComboBox* box) {
     const std::string text = box->currentText().toStdString();
     const LengthReading reading = ReadLengthText(text);
     if (reading.problem != LengthProblem::none) {
-        services_.messages->show(
-            this, QString::fromStdString(LengthProblemMessage(reading.problem, text)),
-            MessageIcon::warning);
+        services_.messages.show(this,
+                                QString::fromStdString(LengthProblemMessage(reading.problem, text)),
+                                MessageIcon::warning);
         return std::nullopt;
     }
     return reading.length;
@@ -246,17 +236,13 @@ std::optional<std::string> frmGenerator::EasyPassword() {
     const std::optional<std::int32_t> length = readLength(cmbLength);
     if (!length)
         return std::nullopt;
-    const ClassTicks ticks{chkCharup->isChecked(), chkCharlow->isChecked(), chkNum->isChecked(),
-                           chkSym->isChecked()};
-    return ComposePassword(*length, ticks);
+    return ComposePassword(*length, easyClasses_.ticks());
 }
 
 void frmGenerator::cmdGenerate_Click() {
     if (const std::optional<std::string> password = EasyPassword())
         txtResult->setText(QString::fromStdString(*password));
 }
-
-// ---- Hex and Username generators, the Copy command and the end of the program ----
 
 void frmGenerator::cmdHexGenerate_Click() {
     const std::string hex = ComposeHexString(cmbBits->currentText().toStdString());
@@ -290,8 +276,8 @@ void frmGenerator::SetCopyText(const std::int16_t& tabIndex) {
 void frmGenerator::mnuCopy_Click() {
     const auto tabIndex = static_cast<std::int16_t>(SSTab1->currentIndex());
     SetCopyText(tabIndex);
-    services_.clipboard->clear(); // even for an empty text: what was there before goes
-    services_.clipboard->place(SecretTextMimeData(CopyText));
+    services_.clipboard.clear(); // even for an empty text: what was there before goes
+    services_.clipboard.place(SecretTextMimeData(CopyText));
 }
 
 void frmGenerator::SSTab1_Click(int /*previousTab*/) {
@@ -303,8 +289,6 @@ void frmGenerator::mnuExit_Click() {
     close(); // the same end as closing the window: Form_Unload
 }
 
-// ---- The About dialog ----
-
 frmGenerator::~frmGenerator() {
     // An open About dialog has no owner; it goes with the main window.
     delete aboutDialog_.data();
@@ -315,7 +299,8 @@ void frmGenerator::mnuAbout_Click() {
     if (aboutDialog_ != nullptr && !aboutDialog_->isVisible())
         delete aboutDialog_.data();
     if (aboutDialog_ == nullptr)
-        aboutDialog_ = new frmAbout(services_);
+        aboutDialog_ = new frmAbout(
+            AboutServices{services_.messages, services_.registry, services_.sysInfoTool});
     aboutDialog_->show();
     aboutDialog_->raise();
     aboutDialog_->activateWindow();

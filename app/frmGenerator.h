@@ -1,12 +1,14 @@
 // The main window: four generator tabs, the File and Help menus.
 #pragma once
 
+#include "app/class_boxes.h"
 #include "app/services.h"
-#include "batch/batch_file.h"
+#include "generators/password_composer.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -21,15 +23,20 @@ class QPushButton;
 
 namespace quentara {
 
+class BatchRun;
 class SpinButton;
-class frmAbout;
 class TabControl;
+class frmAbout;
 
 class frmGenerator : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmGenerator(Services services = Services::platform(), QWidget* parent = nullptr);
+    explicit frmGenerator(Services services, QWidget* parent = nullptr);
     ~frmGenerator() override;
+
+signals:
+    // The window has closed and the program is to end, however many other windows are open.
+    void programEnded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,8 +73,7 @@ private:
     // File Generator
     std::optional<PasswordAppender> FilePassword(const QString& fileName);
     void stepQuantity(double amount);
-    void showBatchProblem(const QString& fileName, const std::string& reason);
-    bool batchRunning_ = false;
+    std::unique_ptr<BatchRun> batchRun_;
     bool closeAfterBatch_ = false; // a close request came during a run
 
     Services services_;
@@ -78,6 +84,8 @@ private:
     QString CopyText;
 
     TabControl* SSTab1 = nullptr;
+    ClassBoxes easyClasses_;
+    ClassBoxes fileClasses_;
 
     // Easy Generator
     QCheckBox* chkNum = nullptr;

@@ -1,27 +1,28 @@
 #include "app/frmGenerator.h"
 #include "generators/random.h"
+#include "program_info.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quentara"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(QUENTARA_VERSION_MAJOR)
-                                            .arg(QUENTARA_VERSION_MINOR)
-                                            .arg(QUENTARA_VERSION_PATCH));
+    QApplication::setApplicationName(QString::fromLatin1(quentara::programName));
+    QApplication::setApplicationVersion(QString::fromLatin1(quentara::programVersion));
 
     // Passwords are only ever drawn from the operating system's secure source; without it,
     // stop rather than hand out guessable passwords.
     if (!quentara::StartSecureRandom()) {
-        QMessageBox::critical(nullptr, QStringLiteral("Quentara"),
+        QMessageBox::critical(nullptr, QApplication::applicationName(),
                               QStringLiteral("Quentara cannot start: the operating system's "
                                              "secure random source is not available."));
         return 1;
     }
 
-    quentara::frmGenerator window;
+    quentara::frmGenerator window(quentara::Services::platform());
+    // Not quit(): that asks every window again and gives up at the first one that refuses.
+    QObject::connect(&window, &quentara::frmGenerator::programEnded, &app,
+                     [] { QCoreApplication::exit(0); });
     window.show();
     return QApplication::exec();
 }

@@ -1,10 +1,11 @@
 #include "app/services.h"
 
-#include "app/clipboard.h"
-#include "app/message_box.h"
-#include "batch/beep.h"
-#include "batch/file_chooser.h"
+#include "about/sys_info.h"
 #include "batch/file_layer.h"
+#include "widgets/beep.h"
+#include "widgets/clipboard.h"
+#include "widgets/file_chooser.h"
+#include "widgets/message_box.h"
 
 #ifdef _WIN32
 #include "about/sys_info_windows.h"
@@ -17,43 +18,25 @@
 
 namespace quentara {
 
-namespace {
-
-void AddSysInfoServices(Services& services) {
-#ifdef _WIN32
-    static WindowsRegistry registry;
-    static WindowsFileCheck fileCheck;
-    static WindowsLauncher launcher;
-#else
-    // Without the Windows registry the desktop's own system-information program, looked up
-    // once on the PATH, stands where the registry would name the tool.
-    static MemoryRegistry registry = [] {
-        const char* searchPath = std::getenv("PATH");
-        return DesktopRegistry(searchPath != nullptr ? searchPath : "");
-    }();
-    static DesktopFileCheck fileCheck;
-    static DetachedLauncher launcher;
-#endif
-    services.registry = &registry;
-    services.fileCheck = &fileCheck;
-    services.processLauncher = &launcher;
-}
-
-} // namespace
-
 Services Services::platform() {
     static QtMessageBox messages;
     static QtClipboard clipboard;
     static QtBeep beep;
     static QtFileChooser fileChooser;
-    static SystemFileLayer batchFiles;
-    Services services{&messages};
-    services.clipboard = &clipboard;
-    services.beep = &beep;
-    services.fileChooser = &fileChooser;
-    services.batchFiles = &batchFiles;
-    AddSysInfoServices(services);
-    return services;
+    static SystemFileLayer fileSystem;
+#ifdef _WIN32
+    static WindowsRegistry registry;
+    static WindowsFileCheck fileCheck;
+    static WindowsLauncher launcher;
+    static RegistrySysInfoTool sysInfoTool(registry, fileCheck, launcher);
+#else
+    // Without the Windows registry, the desktop's own system-information program on the PATH.
+    static NoRegistry registry;
+    static DetachedLauncher launcher;
+    static PathSysInfoTool sysInfoTool(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "",
+                                       launcher);
+#endif
+    return Services{messages, clipboard, beep, fileChooser, fileSystem, registry, sysInfoTool};
 }
 
 } // namespace quentara

@@ -1,28 +1,27 @@
-// The platform services the windows use; tests hand in recording fakes.
+// The platform services the main window and its dialogs are given; tests hand in recording
+// fakes. Every one must be given: a set with one missing does not compile.
 #pragma once
 
 namespace quentara {
 
-class Clipboard;
-class MessageBox;
 class Beep;
+class Clipboard;
 class FileChooser;
 class FileLayer;
+class MessageBox;
 class Registry;
-class FileCheck;
-class ProcessLauncher;
+class SysInfoTool;
 
 struct Services {
-    MessageBox* messages = nullptr;
-    Clipboard* clipboard = nullptr;
-    // Batch file: the end-of-run beep, the output file dialog, the files it writes.
-    Beep* beep = nullptr;
-    FileChooser* fileChooser = nullptr;
-    FileLayer* batchFiles = nullptr;
-    // The About dialog's system-information launcher.
-    Registry* registry = nullptr;
-    FileCheck* fileCheck = nullptr;
-    ProcessLauncher* processLauncher = nullptr;
+    MessageBox& messages;
+    Clipboard& clipboard;
+    // The batch file: the end-of-run beep, the output file dialog, the files it writes.
+    Beep& beep;
+    FileChooser& fileChooser;
+    FileLayer& fileSystem;
+    // The About dialog's registry reads and system-information tool.
+    Registry& registry;
+    SysInfoTool& sysInfoTool;
 
     // The real services of the running program; they live as long as the process.
     static Services platform();

@@ -3,6 +3,7 @@
 
 #include "batch/atomic_file.h"
 #include "batch/progress_pacer.h"
+#include "generators/password_composer.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -10,9 +11,6 @@
 #include <string>
 
 namespace quentara {
-
-// Appends one new password to the line being built.
-using PasswordAppender = std::function<void(std::string& line)>;
 
 // Appends the line for `number`: "nr.", a blank, the number, four blanks, the password,
 // CR LF. CR LF on every platform: the file format fixes its line ends.

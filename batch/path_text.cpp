@@ -9,7 +9,7 @@ std::filesystem::path PathFromText(const QString& text) {
     return std::filesystem::path(text.toStdWString());
 #else
     const QByteArray encoded = QFile::encodeName(text); // the locale's file name encoding
-    return std::filesystem::path(std::string(encoded.constData(), encoded.size()));
+    return std::filesystem::path(encoded.toStdString());
 #endif
 }
 

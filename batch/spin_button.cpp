@@ -11,13 +11,21 @@ constexpr int firstRepeatMs = 250; // held arrows repeat after this pause ...
 constexpr int repeatMs = 50;       // ... at this rate
 } // namespace
 
-SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::StrongFocus);
-    repeat_.setInterval(repeatMs);
-    connect(&repeat_, &QTimer::timeout, this, [this] {
-        repeat_.setInterval(repeatMs);
+void QtStepTimer::start(std::function<void()> step) {
+    timer_.disconnect();
+    QObject::connect(&timer_, &QTimer::timeout, [this, step = std::move(step)] {
+        timer_.setInterval(repeatMs);
         step();
     });
+    timer_.start(firstRepeatMs);
+}
+
+void QtStepTimer::stop() {
+    timer_.stop();
+}
+
+SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 SpinButton::Arrow SpinButton::arrowAt(QPoint position) const {
@@ -65,7 +73,7 @@ void SpinButton::mousePressEvent(QMouseEvent* event) {
     pressed_ = arrowAt(event->position().toPoint());
     update();
     step();
-    repeat_.start(firstRepeatMs);
+    repeat_->start([this] { step(); });
 }
 
 void SpinButton::mouseReleaseEvent(QMouseEvent* event) {
@@ -73,7 +81,7 @@ void SpinButton::mouseReleaseEvent(QMouseEvent* event) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    repeat_.stop();
+    repeat_->stop();
     pressed_ = Arrow::none;
     update();
 }

@@ -4,13 +4,35 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <memory>
 
 namespace quentara {
+
+// Paces the steps of a held arrow: one after a pause, then at a steady rate.
+class StepTimer {
+public:
+    virtual ~StepTimer() = default;
+    virtual void start(std::function<void()> step) = 0;
+    virtual void stop() = 0;
+};
+
+// The toolkit's timer: the first repeat after 250 ms, then every 50 ms.
+class QtStepTimer final : public StepTimer {
+public:
+    void start(std::function<void()> step) override;
+    void stop() override;
+
+private:
+    QTimer timer_;
+};
 
 class SpinButton : public QWidget {
     Q_OBJECT
 public:
     explicit SpinButton(QWidget* parent = nullptr);
+    // Tests hand in a timer they fire themselves.
+    void setStepTimer(std::unique_ptr<StepTimer> timer) { repeat_ = std::move(timer); }
 
 signals:
     void SpinUp();
@@ -33,7 +55,7 @@ private:
     void step();
 
     Arrow pressed_ = Arrow::none;
-    QTimer repeat_;
+    std::unique_ptr<StepTimer> repeat_ = std::make_unique<QtStepTimer>();
 };
 
 } // namespace quentara

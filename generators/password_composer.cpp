@@ -9,7 +9,7 @@ namespace quentara {
 
 void AppendPassword(std::string& out, std::int32_t length, ClassTicks ticks) {
     std::array<CharacterClass, 4> ticked{};
-    int count = 0;
+    std::size_t count = 0;
     if (ticks.uppercase)
         ticked[count++] = uppercaseClass;
     if (ticks.lowercase)
@@ -23,7 +23,9 @@ void AppendPassword(std::string& out, std::int32_t length, ClassTicks ticks) {
 
     out.reserve(out.size() + static_cast<std::size_t>(length));
     for (std::int32_t position = 1; position <= length; ++position) {
-        const CharacterClass& cls = count > 1 ? ticked[DrawCode(count, 1) - 1] : ticked[0];
+        const CharacterClass& cls =
+            count > 1 ? ticked[static_cast<std::size_t>(DrawCode(static_cast<int>(count), 1) - 1)]
+                      : ticked[0];
         out += static_cast<char>(DrawCode(cls.span, cls.base)); // CharFromCode, without a string
     }
 }

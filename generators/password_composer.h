@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace quentara {
@@ -20,5 +21,8 @@ struct ClassTicks {
 void AppendPassword(std::string& out, std::int32_t length, ClassTicks ticks);
 
 std::string ComposePassword(std::int32_t length, ClassTicks ticks);
+
+// Appends one new password to the line being built; the batch file takes one per line.
+using PasswordAppender = std::function<void(std::string& line)>;
 
 } // namespace quentara

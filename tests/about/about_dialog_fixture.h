@@ -1,7 +1,7 @@
 #pragma once
 
 #include "about/frmAbout.h"
-#include "app/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 #include <QAction>
 #include <QApplication>

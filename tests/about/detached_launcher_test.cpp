@@ -9,9 +9,9 @@ namespace {
 TEST(DetachedLauncher, StartsAProgramWithoutWaitingAndReportsOneThatCannotStart) {
     DetachedLauncher launcher;
     ASSERT_TRUE(std::filesystem::exists("/bin/true"));
-    EXPECT_TRUE(launcher.Launch("/bin/true"));
-    EXPECT_FALSE(launcher.Launch("/nonexistent/sysinfo"));
-    EXPECT_FALSE(launcher.Launch(std::filesystem::temp_directory_path().string()))
+    EXPECT_TRUE(launcher.launch("/bin/true"));
+    EXPECT_FALSE(launcher.launch("/nonexistent/sysinfo"));
+    EXPECT_FALSE(launcher.launch(std::filesystem::temp_directory_path().string()))
         << "a folder is no program";
 }
 

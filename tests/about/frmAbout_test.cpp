@@ -1,5 +1,7 @@
 #include "about_dialog_fixture.h"
-#include "app/twips.h"
+#include "support/row_name.h"
+#include "widgets/message_box.h"
+#include "widgets/twips.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -86,9 +88,7 @@ INSTANTIATE_TEST_SUITE_P(EveryControl, AboutPlacement,
                                          Placement{"lblTitle", 1410, 240, 3885, 480},
                                          Placement{"lblVersion", 1410, 780, 3885, 225},
                                          Placement{"Image1", 360, 240, 720, 720}),
-                         [](const testing::TestParamInfo<Placement>& info) {
-                             return std::string(info.param.name);
-                         });
+                         RowName());
 
 TEST_F(AboutDialog, NoCaptionIsCutOff) {
     frmAbout* about = openAbout();
@@ -159,7 +159,7 @@ TEST_P(ClosingAbout, UnloadsTheDialogAndLeavesTheMainWindow) {
     EXPECT_TRUE(ok.isNull()) << "and its controls with it";
     EXPECT_TRUE(aboutDialogs().isEmpty());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(launcher.launched.empty());
+    EXPECT_EQ(sysInfoTool.starts, 0);
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 
@@ -168,19 +168,16 @@ INSTANTIATE_TEST_SUITE_P(EveryWay, ClosingAbout,
                                          CloseCase{"EnterOnOk", Closing::enterOnOk},
                                          CloseCase{"Escape", Closing::escape},
                                          CloseCase{"CloseButton", Closing::closeButton}),
-                         [](const testing::TestParamInfo<CloseCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         RowName());
 
 TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
-    registry.values.SetText(localMachineRoot, toolPathKey, toolPathValue, "/usr/bin/sysinfo");
     frmAbout* about = openAbout();
     ASSERT_NE(about, nullptr);
     auto* sysInfo = part<QPushButton>(about, "cmdSysInfo");
     sysInfo->setFocus();
     QTest::keyClick(sysInfo, Qt::Key_Return);
     settle();
-    EXPECT_EQ(launcher.launched, std::vector<std::string>{"/usr/bin/sysinfo"});
+    EXPECT_EQ(sysInfoTool.starts, 1);
     EXPECT_EQ(aboutDialogs().size(), 1);
     EXPECT_TRUE(about->isVisible());
 }
@@ -231,12 +228,11 @@ TEST_F(AboutDialog, MainWindowStaysUsableWhileItIsOpen) {
 }
 
 TEST_F(AboutDialog, SystemInfoStartsTheToolAndStaysOpen) {
-    registry.values.SetText(localMachineRoot, toolPathKey, toolPathValue, "/usr/bin/sysinfo");
     frmAbout* about = openAbout();
     ASSERT_NE(about, nullptr);
     QTest::mouseClick(part(about, "cmdSysInfo"), Qt::LeftButton);
     settle();
-    EXPECT_EQ(launcher.launched, std::vector<std::string>{"/usr/bin/sysinfo"});
+    EXPECT_EQ(sysInfoTool.starts, 1);
     EXPECT_TRUE(messages.texts.isEmpty());
     EXPECT_EQ(aboutDialogs(), QList<frmAbout*>{about});
     EXPECT_TRUE(about->isVisible());
@@ -244,7 +240,6 @@ TEST_F(AboutDialog, SystemInfoStartsTheToolAndStaysOpen) {
 
 struct UnavailableCase {
     const char* name;
-    bool toolNamed;
     RecordingLauncher::Outcome outcome;
 };
 
@@ -256,9 +251,7 @@ class SystemInfoUnavailable : public AboutDialogTest,
                               public testing::WithParamInterface<UnavailableCase> {};
 
 TEST_P(SystemInfoUnavailable, ShowsTheMessageOnceAndStaysOpen) {
-    if (GetParam().toolNamed)
-        registry.values.SetText(localMachineRoot, toolPathKey, toolPathValue, "/gone/sysinfo");
-    launcher.outcome = GetParam().outcome;
+    sysInfoTool.outcome = GetParam().outcome;
     frmAbout* about = openAbout();
     ASSERT_NE(about, nullptr);
     QTest::mouseClick(part(about, "cmdSysInfo"), Qt::LeftButton);
@@ -269,21 +262,17 @@ TEST_P(SystemInfoUnavailable, ShowsTheMessageOnceAndStaysOpen) {
     EXPECT_TRUE(about->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryFailure, SystemInfoUnavailable,
-                         testing::Values(UnavailableCase{"NothingInTheRegistry", false,
-                                                         RecordingLauncher::Outcome::starts},
-                                         UnavailableCase{"LaunchFails", true,
-                                                         RecordingLauncher::Outcome::fails}),
-                         [](const testing::TestParamInfo<UnavailableCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    EveryFailure, SystemInfoUnavailable,
+    testing::Values(UnavailableCase{"NotFoundOrNotStarted", RecordingLauncher::Outcome::fails},
+                    UnavailableCase{"BrokenRegistryValue", RecordingLauncher::Outcome::throws}),
+    RowName());
 
 // The message as the user meets it, in the program's real message box.
 TEST_F(AboutDialog, UnavailableMessageHasOnlyOkNoIconAndTheProgramsCaption) {
     QtMessageBox realBox;
-    Services real = services;
-    real.messages = &realBox;
-    QPointer<frmAbout> about(new frmAbout(real));
+    sysInfoTool.outcome = RecordingLauncher::Outcome::fails;
+    QPointer<frmAbout> about(new frmAbout(AboutServices{realBox, registry, sysInfoTool}));
     about->show();
     struct Seen {
         QString title, text;
@@ -319,10 +308,7 @@ TEST_F(AboutDialog, GoesWithTheMainWindow) {
 TEST_F(AboutDialog, ClosingTheMainWindowEndsTheProgramWhileItIsOpen) {
     QPointer<frmAbout> about(openAbout());
     ASSERT_FALSE(about.isNull());
-    QTimer::singleShot(0, window.get(), [this] { window->close(); });
-    // Should the program not end, a second timer ends the loop with a code the test rejects.
-    QTimer::singleShot(5000, window.get(), [] { QCoreApplication::exit(99); });
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(runUntilTheProgramEnds([this] { window->close(); }), 0);
     window.reset();
     EXPECT_TRUE(about.isNull());
 }
@@ -333,7 +319,10 @@ TEST(AboutDialogLifetime, DoesNotCountAsAWindowThatKeepsTheProgramRunning) {
     ASSERT_TRUE(QApplication::quitOnLastWindowClosed());
     QWidget mainWindow;
     mainWindow.show();
-    QPointer<frmAbout> about(new frmAbout(Services{}));
+    RecordingMessageBox messages;
+    NoRegistry registry;
+    RecordingSysInfoTool sysInfoTool;
+    QPointer<frmAbout> about(new frmAbout(AboutServices{messages, registry, sysInfoTool}));
     about->show();
     QTimer::singleShot(0, &mainWindow, [&mainWindow] { mainWindow.close(); });
     QTimer::singleShot(5000, &mainWindow, [] { QCoreApplication::exit(99); });

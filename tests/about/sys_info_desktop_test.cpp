@@ -1,4 +1,5 @@
 #include "about/sys_info_desktop.h"
+#include "support/scripted_sys_info.h"
 
 #include <filesystem>
 #include <fstream>
@@ -43,18 +44,18 @@ protected:
 
 TEST_F(SearchFolders, NoProgramFound) {
     program("first", "top"); // an executable that is not on the list
-    EXPECT_EQ(FindSystemInfoProgram(searchPath()), std::nullopt);
-    EXPECT_EQ(FindSystemInfoProgram(""), std::nullopt);
+    EXPECT_EQ(findSystemInfoProgram(searchPath()), std::nullopt);
+    EXPECT_EQ(findSystemInfoProgram(""), std::nullopt);
 }
 
 TEST_F(SearchFolders, TheListsOrderDecidesThenTheFolders) {
     program("first", "xfce4-taskmanager");
     const std::string hardinfo = program("second", "hardinfo");
-    EXPECT_EQ(FindSystemInfoProgram(searchPath()), hardinfo);
+    EXPECT_EQ(findSystemInfoProgram(searchPath()), hardinfo);
 
     const std::string first = program("first", "hardinfo");
-    EXPECT_EQ(FindSystemInfoProgram(searchPath()), first);
-    EXPECT_EQ(FindSystemInfoProgram(folder("second") + ":" + folder("first")), hardinfo);
+    EXPECT_EQ(findSystemInfoProgram(searchPath()), first);
+    EXPECT_EQ(findSystemInfoProgram(folder("second") + ":" + folder("first")), hardinfo);
 }
 
 TEST_F(SearchFolders, SkipsFilesThatCannotRunAndFolders) {
@@ -62,32 +63,24 @@ TEST_F(SearchFolders, SkipsFilesThatCannotRunAndFolders) {
     fs::create_directories(root / "first" / "hardinfo2");
     const std::string monitor = program("second", "gnome-system-monitor");
     const std::string withEmptyEntries = std::string(1, ':').append(searchPath()).append(":");
-    EXPECT_EQ(FindSystemInfoProgram(withEmptyEntries), monitor);
+    EXPECT_EQ(findSystemInfoProgram(withEmptyEntries), monitor);
 }
 
-TEST_F(SearchFolders, RegistryNamesTheFoundProgramAsTheToolPath) {
+TEST_F(SearchFolders, TheToolStartsTheFoundProgram) {
     const std::string monitor = program("second", "gnome-system-monitor");
-    MemoryRegistry registry = DesktopRegistry(searchPath());
-    std::string text;
-    EXPECT_TRUE(GetKeyValue(registry, localMachineRoot, toolPathKey, toolPathValue, text));
-    EXPECT_EQ(text, monitor);
-    EXPECT_FALSE(GetKeyValue(registry, localMachineRoot, toolFolderKey, toolFolderValue, text));
+    RecordingLauncher launcher;
+    EXPECT_TRUE(PathSysInfoTool(searchPath(), launcher).start());
+    EXPECT_EQ(launcher.launched, std::vector<std::string>{monitor});
 }
 
-TEST_F(SearchFolders, RegistryIsEmptyWithoutAProgram) {
-    MemoryRegistry registry = DesktopRegistry(searchPath());
-    std::string text = "old";
-    EXPECT_FALSE(GetKeyValue(registry, localMachineRoot, toolPathKey, toolPathValue, text));
-    EXPECT_EQ(text, "");
-}
+TEST_F(SearchFolders, TheToolIsUnavailableWithoutAProgramOrWhenItFailsToStart) {
+    RecordingLauncher launcher;
+    EXPECT_FALSE(PathSysInfoTool(searchPath(), launcher).start());
+    EXPECT_TRUE(launcher.launched.empty());
 
-TEST_F(SearchFolders, FileCheckReportsRegularFilesOnly) {
-    DesktopFileCheck files;
-    EXPECT_TRUE(files.IsOrdinaryFile(program("first", "tool")));
-    EXPECT_TRUE(files.IsOrdinaryFile(program("first", "notes", false)));
-    EXPECT_FALSE(files.IsOrdinaryFile(folder("second")));
-    EXPECT_FALSE(files.IsOrdinaryFile(folder("second") + "/missing"));
-    EXPECT_FALSE(files.IsOrdinaryFile(""));
+    program("first", "hardinfo");
+    launcher.outcome = RecordingLauncher::Outcome::fails;
+    EXPECT_FALSE(PathSysInfoTool(searchPath(), launcher).start());
 }
 
 } // namespace

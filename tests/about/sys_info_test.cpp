@@ -1,5 +1,6 @@
 #include "about/sys_info.h"
-#include "scripted_sys_info.h"
+#include "support/row_name.h"
+#include "support/scripted_sys_info.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -23,14 +24,14 @@ struct Value {
     std::vector<unsigned char> data;
 };
 
-Value Row1(std::uint32_t type, const std::string& bytes) {
-    return {toolPathKey, toolPathValue, type, Bytes(bytes)};
+Value row1Value(std::uint32_t type, const std::string& data) {
+    return {toolPathKey, toolPathValue, type, bytes(data)};
 }
-Value Row1Text(const std::string& path) {
-    return Row1(registryText, path + '\0');
+Value row1Text(const std::string& path) {
+    return row1Value(registryText, path + '\0');
 }
-Value Row2Text(const std::string& folder) {
-    return {toolFolderKey, toolFolderValue, registryText, Bytes(folder + '\0')};
+Value row2Text(const std::string& folder) {
+    return {toolFolderKey, toolFolderValue, registryText, bytes(folder + '\0')};
 }
 
 struct LaunchCase {
@@ -41,7 +42,7 @@ struct LaunchCase {
     std::vector<std::string> opened;   // key paths, in order
     std::vector<std::string> checked;  // file checks, in order
     std::vector<std::string> launched; // launch attempts
-    bool message;                      // the one message, once
+    bool message;                      // the tool is unavailable: the dialog says so
 };
 
 void PrintTo(const LaunchCase& row, std::ostream* out) {
@@ -50,25 +51,29 @@ void PrintTo(const LaunchCase& row, std::ostream* out) {
 
 class StartSysInfoCases : public testing::TestWithParam<LaunchCase> {};
 
-TEST_P(StartSysInfoCases, LaunchesTheToolOrShowsTheMessageOnce) {
+TEST_P(StartSysInfoCases, LaunchesTheToolOrReportsItUnavailable) {
     const LaunchCase& row = GetParam();
     RecordingRegistry registry;
     for (const Value& value : row.values)
-        registry.values.SetValue(localMachineRoot, value.key, value.name, value.type, value.data);
+        registry.values.setValue(localMachineRoot, value.key, value.name, value.type, value.data);
     ScriptedFileCheck files;
     files.files = row.files;
     RecordingLauncher launcher;
     launcher.outcome = row.outcome;
-    RecordingNotice notice;
+    RegistrySysInfoTool tool(registry, files, launcher);
 
-    StartSysInfo(SysInfoPlatform{registry, files, launcher, notice});
+    bool started = false;
+    try {
+        started = tool.start();
+    } catch (const std::exception&) {
+        // the dialog tells the user the tool is unavailable, as for any failure
+    }
 
     EXPECT_EQ(registry.openedPaths(), row.opened);
     EXPECT_EQ(files.asked, row.checked);
     EXPECT_EQ(launcher.launched, row.launched);
-    EXPECT_EQ(notice.shown, row.message ? std::vector<std::string>{toolUnavailableMessage}
-                                        : std::vector<std::string>{});
-    EXPECT_EQ(registry.values.OpenKeyCount(), 0u) << "every opened key is closed";
+    EXPECT_EQ(started, !row.message);
+    EXPECT_EQ(registry.values.openKeyCount(), 0u) << "every opened key is closed";
     for (const RecordingRegistry::Opening& opening : registry.openings)
         EXPECT_EQ(opening.access, queryValueAccess) << opening.path;
 }
@@ -78,106 +83,106 @@ const std::string row2 = toolFolderKey;
 
 INSTANTIATE_TEST_SUITE_P(
     EveryWay, StartSysInfoCases,
-    testing::Values(LaunchCase{"Row1NamesTheToolAndRow2IsNeverRead",
-                               {Row1Text(toolFile), Row2Text(toolFolder)},
-                               {toolInFolder},
-                               Outcome::starts,
-                               {row1},
-                               {},
-                               {toolFile},
-                               false},
-                    LaunchCase{"Row1KeyMissingRow2FolderHoldsTheTool",
-                               {Row2Text(toolFolder)},
-                               {toolInFolder},
-                               Outcome::starts,
-                               {row1, row2},
-                               {toolInFolder},
-                               {toolInFolder},
-                               false},
-                    LaunchCase{"Row1ValueMissingRow2FolderHoldsTheTool",
-                               {Value{row1, "Other", registryText, Bytes(toolFile + '\0')},
-                                Row2Text(toolFolder)},
-                               {toolInFolder},
-                               Outcome::starts,
-                               {row1, row2},
-                               {toolInFolder},
-                               {toolInFolder},
-                               false},
-                    LaunchCase{"Row2FolderWithoutTheTool",
-                               {Row2Text(toolFolder)},
-                               {toolFolder + "\\msinfo.exe"},
-                               Outcome::starts,
-                               {row1, row2},
-                               {toolInFolder},
-                               {},
-                               true},
-                    LaunchCase{
-                        "BothRowsMissing", {}, {}, Outcome::starts, {row1, row2}, {}, {}, true},
-                    LaunchCase{"Row1NamesAMissingFileAndRow2IsNotTried",
-                               {Row1Text(missingFile), Row2Text(toolFolder)},
-                               {toolInFolder},
-                               Outcome::fails,
-                               {row1},
-                               {},
-                               {missingFile},
-                               true},
-                    LaunchCase{"LaunchRaisesAnError",
-                               {Row1Text(toolFile)},
-                               {},
-                               Outcome::throws,
-                               {row1},
-                               {},
-                               {toolFile},
-                               true},
-                    LaunchCase{"Row1EmptyDataAndRow2IsNotTried",
-                               {Row1(registryText, ""), Row2Text(toolFolder)},
-                               {toolInFolder},
-                               Outcome::starts,
-                               {row1},
-                               {},
-                               {},
-                               true},
-                    LaunchCase{"Row1OfAnotherTypeLeavesThePathEmpty",
-                               {Row1(registryExpandText, toolFile + '\0'), Row2Text(toolFolder)},
-                               {toolInFolder},
-                               Outcome::starts,
-                               {row1},
-                               {},
-                               {},
-                               true},
-                    LaunchCase{"Row1Of1025BytesIsUnreadable",
-                               {Row1(registryText, longPath + '\0'), Row2Text(toolFolder)},
-                               {toolInFolder},
-                               Outcome::starts,
-                               {row1, row2},
-                               {toolInFolder},
-                               {toolInFolder},
-                               false},
-                    LaunchCase{"Row1Of1024BytesWithoutNulIsTakenWhole",
-                               {Row1(registryText, longPath)},
-                               {},
-                               Outcome::starts,
-                               {row1},
-                               {},
-                               {longPath},
-                               false},
-                    LaunchCase{"Row2FolderStoredWithoutNul",
-                               {Value{row2, toolFolderValue, registryText, Bytes(toolFolder)}},
-                               {toolInFolder},
-                               Outcome::starts,
-                               {row1, row2},
-                               {toolInFolder},
-                               {toolInFolder},
-                               false},
-                    LaunchCase{"Row2FolderFoundButTheLaunchFails",
-                               {Row2Text(toolFolder)},
-                               {toolInFolder},
-                               Outcome::fails,
-                               {row1, row2},
-                               {toolInFolder},
-                               {toolInFolder},
-                               true}),
-    [](const testing::TestParamInfo<LaunchCase>& info) { return std::string(info.param.name); });
+    testing::Values(
+        LaunchCase{"Row1NamesTheToolAndRow2IsNeverRead",
+                   {row1Text(toolFile), row2Text(toolFolder)},
+                   {toolInFolder},
+                   Outcome::starts,
+                   {row1},
+                   {},
+                   {toolFile},
+                   false},
+        LaunchCase{"Row1KeyMissingRow2FolderHoldsTheTool",
+                   {row2Text(toolFolder)},
+                   {toolInFolder},
+                   Outcome::starts,
+                   {row1, row2},
+                   {toolInFolder},
+                   {toolInFolder},
+                   false},
+        LaunchCase{
+            "Row1ValueMissingRow2FolderHoldsTheTool",
+            {Value{row1, "Other", registryText, bytes(toolFile + '\0')}, row2Text(toolFolder)},
+            {toolInFolder},
+            Outcome::starts,
+            {row1, row2},
+            {toolInFolder},
+            {toolInFolder},
+            false},
+        LaunchCase{"Row2FolderWithoutTheTool",
+                   {row2Text(toolFolder)},
+                   {toolFolder + "\\msinfo.exe"},
+                   Outcome::starts,
+                   {row1, row2},
+                   {toolInFolder},
+                   {},
+                   true},
+        LaunchCase{"BothRowsMissing", {}, {}, Outcome::starts, {row1, row2}, {}, {}, true},
+        LaunchCase{"Row1NamesAMissingFileAndRow2IsNotTried",
+                   {row1Text(missingFile), row2Text(toolFolder)},
+                   {toolInFolder},
+                   Outcome::fails,
+                   {row1},
+                   {},
+                   {missingFile},
+                   true},
+        LaunchCase{"LaunchRaisesAnError",
+                   {row1Text(toolFile)},
+                   {},
+                   Outcome::throws,
+                   {row1},
+                   {},
+                   {toolFile},
+                   true},
+        LaunchCase{"Row1EmptyDataAndRow2IsNotTried",
+                   {row1Value(registryText, ""), row2Text(toolFolder)},
+                   {toolInFolder},
+                   Outcome::starts,
+                   {row1},
+                   {},
+                   {},
+                   true},
+        LaunchCase{"Row1OfAnotherTypeLeavesThePathEmpty",
+                   {row1Value(registryExpandText, toolFile + '\0'), row2Text(toolFolder)},
+                   {toolInFolder},
+                   Outcome::starts,
+                   {row1},
+                   {},
+                   {},
+                   true},
+        LaunchCase{"Row1Of1025BytesIsUnreadable",
+                   {row1Value(registryText, longPath + '\0'), row2Text(toolFolder)},
+                   {toolInFolder},
+                   Outcome::starts,
+                   {row1, row2},
+                   {toolInFolder},
+                   {toolInFolder},
+                   false},
+        LaunchCase{"Row1Of1024BytesWithoutNulIsTakenWhole",
+                   {row1Value(registryText, longPath)},
+                   {},
+                   Outcome::starts,
+                   {row1},
+                   {},
+                   {longPath},
+                   false},
+        LaunchCase{"Row2FolderStoredWithoutNul",
+                   {Value{row2, toolFolderValue, registryText, bytes(toolFolder)}},
+                   {toolInFolder},
+                   Outcome::starts,
+                   {row1, row2},
+                   {toolInFolder},
+                   {toolInFolder},
+                   false},
+        LaunchCase{"Row2FolderFoundButTheLaunchFails",
+                   {row2Text(toolFolder)},
+                   {toolInFolder},
+                   Outcome::fails,
+                   {row1, row2},
+                   {toolInFolder},
+                   {toolInFolder},
+                   true}),
+    RowName());
 
 struct ReadCase {
     const char* name;
@@ -197,8 +202,8 @@ class GetKeyValueCases : public testing::TestWithParam<ReadCase> {};
 TEST_P(GetKeyValueCases, ReadsTheValueAsText) {
     const ReadCase& row = GetParam();
     RecordingRegistry registry;
-    registry.values.SetValue(localMachineRoot, "SOFTWARE\\Test", "Value", row.type,
-                             Bytes(row.data));
+    registry.values.setValue(localMachineRoot, "SOFTWARE\\Test", "Value", row.type,
+                             bytes(row.data));
     std::string text = row.entry;
 
     EXPECT_EQ(GetKeyValue(registry, localMachineRoot, "SOFTWARE\\Test", "Value", text), row.read);
@@ -206,10 +211,10 @@ TEST_P(GetKeyValueCases, ReadsTheValueAsText) {
     EXPECT_EQ(text, row.expected);
     EXPECT_EQ(registry.capacities, std::vector<std::uint32_t>{valueBufferSize});
     EXPECT_EQ(registry.closes, 1);
-    EXPECT_EQ(registry.values.OpenKeyCount(), 0u);
+    EXPECT_EQ(registry.values.openKeyCount(), 0u);
 }
 
-std::string Number(std::uint32_t value) {
+std::string numberBytes(std::uint32_t value) {
     std::string bytes;
     for (int i = 0; i < 4; ++i)
         bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
@@ -231,18 +236,19 @@ INSTANTIATE_TEST_SUITE_P(
                  std::string(1023, 'x')},
         ReadCase{"Text1025BytesIsUnreadable", registryText, std::string(1025, 'x'), "old", false,
                  ""},
-        ReadCase{"NumberFive", registryNumber, Number(5), "old", true, "5"},
-        ReadCase{"NumberWithAllBytes", registryNumber, Number(0x12345678), "", true, "305419896"},
-        ReadCase{"NumberZero", registryNumber, Number(0), "old", true, "0"},
-        ReadCase{"NumberLargest", registryNumber, Number(0xFFFFFFFF), "", true, "4294967295"},
+        ReadCase{"NumberFive", registryNumber, numberBytes(5), "old", true, "5"},
+        ReadCase{"NumberWithAllBytes", registryNumber, numberBytes(0x12345678), "", true,
+                 "305419896"},
+        ReadCase{"NumberZero", registryNumber, numberBytes(0), "old", true, "0"},
+        ReadCase{"NumberLargest", registryNumber, numberBytes(0xFFFFFFFF), "", true, "4294967295"},
         ReadCase{"BinaryKeepsTheTextOnEntry", registryBinary, "xyz", "kept", true, "kept"},
         ReadCase{"ExpandableTextKeepsTheTextOnEntry", registryExpandText, std::string("C:\\x\0", 5),
                  "", true, ""}),
-    [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(GetKeyValue, MissingKeyOrValueReadsNothingAndEmptiesTheText) {
     RecordingRegistry registry;
-    registry.values.SetText(localMachineRoot, "SOFTWARE\\Test", "Value", "x");
+    registry.values.setText(localMachineRoot, "SOFTWARE\\Test", "Value", "x");
     std::string text = "old";
     EXPECT_FALSE(GetKeyValue(registry, localMachineRoot, "SOFTWARE\\Gone", "Value", text));
     EXPECT_EQ(text, "");
@@ -252,25 +258,25 @@ TEST(GetKeyValue, MissingKeyOrValueReadsNothingAndEmptiesTheText) {
     EXPECT_FALSE(GetKeyValue(registry, localMachineRoot, "SOFTWARE\\Test", "Gone", text));
     EXPECT_EQ(text, "");
     EXPECT_EQ(registry.closes, 1);
-    EXPECT_EQ(registry.values.OpenKeyCount(), 0u);
+    EXPECT_EQ(registry.values.openKeyCount(), 0u);
 }
 
 TEST(GetKeyValue, EmptyDataRaisesAnErrorAfterClosingTheKey) {
     RecordingRegistry registry;
-    registry.values.SetValue(localMachineRoot, "SOFTWARE\\Test", "Value", registryText, {});
+    registry.values.setValue(localMachineRoot, "SOFTWARE\\Test", "Value", registryText, {});
     std::string text = "old";
     EXPECT_THROW(GetKeyValue(registry, localMachineRoot, "SOFTWARE\\Test", "Value", text),
                  EmptyRegistryValue);
     EXPECT_EQ(text, "old");
     EXPECT_EQ(registry.closes, 1);
-    EXPECT_EQ(registry.values.OpenKeyCount(), 0u);
+    EXPECT_EQ(registry.values.openKeyCount(), 0u);
 }
 
 // A standard user may open the machine's keys for reading only; the in-memory registry
 // refuses write rights the same way.
 TEST(GetKeyValue, AsksForReadRightsOnly) {
     RecordingRegistry registry;
-    registry.values.SetText(localMachineRoot, toolPathKey, toolPathValue, toolFile);
+    registry.values.setText(localMachineRoot, toolPathKey, toolPathValue, toolFile);
     std::string text;
     ASSERT_TRUE(GetKeyValue(registry, localMachineRoot, toolPathKey, toolPathValue, text));
     EXPECT_EQ(text, toolFile);

@@ -1,5 +1,7 @@
 #include "generators/random.h"
-#include "main_window_fixture.h"
+#include "support/draws.h"
+#include "support/main_window_fixture.h"
+#include "support/row_name.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -20,8 +22,6 @@ public:
 
 namespace {
 
-constexpr float top = 1.0f - 0x1p-24f;
-
 class CopyCommand : public MainWindowTest {
 protected:
     void SetUp() override {
@@ -33,16 +33,6 @@ protected:
     }
 
     QAction* copyItem() const { return window->findChild<QAction*>("mnuCopy"); }
-
-    // Chooses File, Copy with the mouse.
-    void chooseCopyFromMenu() {
-        QMenuBar* bar = window->menuBar();
-        auto* file = window->findChild<QMenu*>("mnuparrentFile");
-        QTest::mouseClick(bar, Qt::LeftButton, {},
-                          bar->actionGeometry(file->menuAction()).center());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
-        QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(copyItem()).center());
-    }
 
     void pressCtrlC(const char* focusName) {
         QWidget* focus = control(focusName);
@@ -85,12 +75,12 @@ TEST_P(CopyResult, CopiesTheResultBoxOfTheSelectedTabIncludingEdits) {
         ScriptedRandom script(row.draws);
         click(row.generateButton);
     }
-    chooseCopyFromMenu();
+    chooseMenuItem("mnuparrentFile", "mnuCopy");
     EXPECT_EQ(clipboard.log, QStringList({"clear", QStringLiteral("text:") + row.generated}));
 
     typeInto(row.resultBox, "edited by hand");
     clipboard.log.clear();
-    chooseCopyFromMenu();
+    chooseMenuItem("mnuparrentFile", "mnuCopy");
     EXPECT_EQ(clipboard.log, QStringList({"clear", "text:edited by hand"}));
     EXPECT_EQ(CopyBufferProbe::copyText(*window), "edited by hand");
 }
@@ -98,10 +88,15 @@ TEST_P(CopyResult, CopiesTheResultBoxOfTheSelectedTabIncludingEdits) {
 INSTANTIATE_TEST_SUITE_P(
     Tabs, CopyResult,
     testing::Values(
-        CopyCase{"easy", 0, "cmdGenerate", "txtResult", {0.0f, 0.0f, 0.25f, top}, "Az"},
+        CopyCase{"easy", 0, "cmdGenerate", "txtResult", {0.0f, 0.0f, 0.25f, largestDraw}, "Az"},
         CopyCase{"username", 2, "cmduserGenerate", "txtUserresult", {0.1f, 0.2f}, "AnLee12"},
-        CopyCase{"hex", 3, "cmdHexGenerate", "txtHexResult", {0.0f, 0.0f, top, top}, "A9"}),
-    [](const testing::TestParamInfo<CopyCase>& info) { return std::string(info.param.name); });
+        CopyCase{"hex",
+                 3,
+                 "cmdHexGenerate",
+                 "txtHexResult",
+                 {0.0f, 0.0f, largestDraw, largestDraw},
+                 "A9"}),
+    RowName());
 
 class CopyEmpty : public CopyCommand, public testing::WithParamInterface<int> {};
 
@@ -110,7 +105,7 @@ TEST_P(CopyEmpty, StillClearsTheClipboard) {
     typeInto("txtFirstname", "Ann");
     typeInto("cmbBits", "8 bits");
     chooseTab(GetParam());
-    chooseCopyFromMenu();
+    chooseMenuItem("mnuparrentFile", "mnuCopy");
     EXPECT_EQ(clipboard.log, QStringList({"clear", "text:"}));
 }
 
@@ -174,16 +169,16 @@ TEST_P(CtrlCWhileEnabled, RunsCopyWhateverBoxHasTheFocus) {
     EXPECT_EQ(systemClipboard(), "untouched") << "the box must not copy its own selection";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, CtrlCWhileEnabled,
-    testing::Values(FocusCase{"resultBox", 0, "txtResult", "easy result"},
-                    FocusCase{"lengthCombo", 0, "cmbLength", "easy result"},
-                    FocusCase{"generateButton", 0, "cmdGenerate", "easy result"},
-                    FocusCase{"firstName", 2, "txtFirstname", "user result"},
-                    FocusCase{"userResult", 2, "txtUserresult", "user result"},
-                    FocusCase{"bitsCombo", 3, "cmbBits", "hex result"},
-                    FocusCase{"hexResult", 3, "txtHexResult", "hex result"}),
-    [](const testing::TestParamInfo<FocusCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Boxes, CtrlCWhileEnabled,
+                         testing::Values(FocusCase{"resultBox", 0, "txtResult", "easy result"},
+                                         FocusCase{"lengthCombo", 0, "cmbLength", "easy result"},
+                                         FocusCase{"generateButton", 0, "cmdGenerate",
+                                                   "easy result"},
+                                         FocusCase{"firstName", 2, "txtFirstname", "user result"},
+                                         FocusCase{"userResult", 2, "txtUserresult", "user result"},
+                                         FocusCase{"bitsCombo", 3, "cmbBits", "hex result"},
+                                         FocusCase{"hexResult", 3, "txtHexResult", "hex result"}),
+                         RowName());
 
 class CtrlCWhileDisabled : public CopyCommand, public testing::WithParamInterface<FocusCase> {};
 
@@ -200,13 +195,11 @@ INSTANTIATE_TEST_SUITE_P(Boxes, CtrlCWhileDisabled,
                          testing::Values(FocusCase{"fileName", 1, "txtFilename", "C:\\pass.txt"},
                                          FocusCase{"quantity", 1, "txtQuantity", "5000"},
                                          FocusCase{"lengthCombo", 1, "Combo1", "8"}),
-                         [](const testing::TestParamInfo<FocusCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         RowName());
 
 TEST_F(CopyCommand, ChangingTabsLeavesTheCopyBufferAlone) {
     typeInto("txtResult", "copied once");
-    chooseCopyFromMenu();
+    chooseMenuItem("mnuparrentFile", "mnuCopy");
     ASSERT_EQ(CopyBufferProbe::copyText(*window), "copied once");
     typeInto("txtResult", "changed after copying");
     typeInto("txtUserresult", "user result");
@@ -220,7 +213,7 @@ class CopyBufferIndex : public CopyCommand, public testing::WithParamInterface<s
 
 TEST_P(CopyBufferIndex, WithoutAResultBoxKeepsTheBuffer) {
     typeInto("txtResult", "kept");
-    chooseCopyFromMenu();
+    chooseMenuItem("mnuparrentFile", "mnuCopy");
     typeInto("txtResult", "easy");
     typeInto("txtUserresult", "user");
     typeInto("txtHexResult", "hex");

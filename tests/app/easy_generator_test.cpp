@@ -1,10 +1,10 @@
 #include "generators/random.h"
-#include "main_window_fixture.h"
+#include "support/draws.h"
+#include "support/main_window_fixture.h"
+#include "support/row_name.h"
 
 namespace quentara {
 namespace {
-
-constexpr float top = 1.0f - 0x1p-24f;
 
 struct EasyCase {
     const char* name;
@@ -32,14 +32,25 @@ TEST_P(EasyGenerator, GenerateShowsThePasswordOfTheTickedClasses) {
 INSTANTIATE_TEST_SUITE_P(
     TickCombinations, EasyGenerator,
     testing::Values(
-        EasyCase{"allFour", "4", {}, {0.0f, 0.0f, 0.25f, top, 0.5f, 0.0f, 0.75f, top}, "Az0+"},
-        EasyCase{"upperAndDigits", "2", {"chkCharlow", "chkSym"}, {0.49f, top, 0.5f, 0.0f}, "Z0"},
-        EasyCase{
-            "onlySymbols", "3", {"chkCharup", "chkCharlow", "chkNum"}, {0.0f, 0.5f, top}, "#'+"},
+        EasyCase{"allFour",
+                 "4",
+                 {},
+                 {0.0f, 0.0f, 0.25f, largestDraw, 0.5f, 0.0f, 0.75f, largestDraw},
+                 "Az0+"},
+        EasyCase{"upperAndDigits",
+                 "2",
+                 {"chkCharlow", "chkSym"},
+                 {0.49f, largestDraw, 0.5f, 0.0f},
+                 "Z0"},
+        EasyCase{"onlySymbols",
+                 "3",
+                 {"chkCharup", "chkCharlow", "chkNum"},
+                 {0.0f, 0.5f, largestDraw},
+                 "#'+"},
         EasyCase{"lowerDigitsSymbols", " 2.5 ", {"chkCharup"}, {0.4f, 0.0f, 0.9f, 0.0f}, "0#"},
         EasyCase{"noneTickedEmpties", "6", {"chkCharup", "chkCharlow", "chkNum", "chkSym"}, {}, ""},
         EasyCase{"zeroEmpties", "0", {}, {}, ""}, EasyCase{"negativeEmpties", "-4", {}, {}, ""}),
-    [](const testing::TestParamInfo<EasyCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(MainWindowTest, AListedLengthGivesAPasswordOfThatLength) {
     QComboBox* length = control<QComboBox>("cmbLength");
@@ -79,15 +90,12 @@ TEST_P(EasyGeneratorBadLength, TellsWhyAndKeepsTheResult) {
     EXPECT_EQ(control<QLineEdit>("txtResult")->text().size(), 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, EasyGeneratorBadLength,
-                         testing::Values(BadLength{"", "No length"},
-                                         BadLength{"abc", "not a number"},
-                                         BadLength{"12abc", "not a number"},
-                                         BadLength{"99999999999", "out of range"},
-                                         BadLength{"5000000", "too long"}),
-                         [](const testing::TestParamInfo<BadLength>& info) {
-                             return "row" + std::to_string(info.index);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Texts, EasyGeneratorBadLength,
+    testing::Values(BadLength{"", "No length"}, BadLength{"abc", "not a number"},
+                    BadLength{"12abc", "not a number"}, BadLength{"99999999999", "out of range"},
+                    BadLength{"5000000", "too long"}),
+    [](const testing::TestParamInfo<BadLength>& row) { return textRowName(row.param.text); });
 
 } // namespace
 } // namespace quentara

@@ -1,5 +1,6 @@
-#include "app/twips.h"
-#include "main_window_fixture.h"
+#include "support/main_window_fixture.h"
+#include "support/row_name.h"
+#include "widgets/twips.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -146,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
         Placement{"cmbBits", 3720, 1320, 1455, 315}, Placement{"lblHex", 240, 1800, 735, 255},
         Placement{"txtHexResult", 1080, 1800, 4095, 285},
         Placement{"cmdHexGenerate", 1800, 2640, 1935, 375}),
-    [](const testing::TestParamInfo<Placement>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(MainWindowLayout, NoCaptionIsCutOff) {
     for (QLabel* label : window->findChildren<QLabel*>())

@@ -1,12 +1,12 @@
 #include "generators/random.h"
-#include "main_window_fixture.h"
+#include "support/draws.h"
+#include "support/main_window_fixture.h"
+#include "support/row_name.h"
 
 #include <QRegularExpression>
 
 namespace quentara {
 namespace {
-
-constexpr float top = 1.0f - 0x1p-24f;
 
 using HexGeneratorWindow = MainWindowTest;
 
@@ -28,7 +28,7 @@ TEST_F(HexGeneratorWindow, EveryListItemGivesFourBitsPerUppercaseHexCharacter) {
 TEST_F(HexGeneratorWindow, TypedItemGivesTheScriptedCharacters) {
     chooseTab(3);
     typeInto("cmbBits", "16 bits");
-    ScriptedRandom script({0.0f, 0.0f, top, top, 0.0f, top, 0.5f, 0.5f});
+    ScriptedRandom script({0.0f, 0.0f, largestDraw, largestDraw, 0.0f, largestDraw, 0.5f, 0.5f});
     click("cmdHexGenerate");
     EXPECT_EQ(control<QLineEdit>("txtHexResult")->text(), "A9F5");
     EXPECT_EQ(script.remaining(), 0u);
@@ -57,8 +57,8 @@ TEST_P(HexGeneratorOtherText, EmptiesTheResultWithoutDrawing) {
 INSTANTIATE_TEST_SUITE_P(Texts, HexGeneratorOtherText,
                          testing::Values("Bits", "8 BITS", "4 Bits", " 4 bits", "4 bits ",
                                          "8192bits", ""),
-                         [](const testing::TestParamInfo<const char*>& info) {
-                             return "row" + std::to_string(info.index);
+                         [](const testing::TestParamInfo<const char*>& row) {
+                             return textRowName(row.param);
                          });
 
 TEST_F(HexGeneratorWindow, EachPressDrawsANewStringOfTheSameLength) {

@@ -1,4 +1,4 @@
-#include "main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -40,27 +40,7 @@ private:
     bool refuses_;
 };
 
-class ProgramEnd : public MainWindowTest, public testing::WithParamInterface<EndCase> {
-protected:
-    void chooseExitFromMenu() {
-        QMenuBar* bar = window->menuBar();
-        auto* file = window->findChild<QMenu*>("mnuparrentFile");
-        QTest::mouseClick(bar, Qt::LeftButton, {},
-                          bar->actionGeometry(file->menuAction()).center());
-        QTest::mouseClick(file, Qt::LeftButton, {},
-                          file->actionGeometry(window->findChild<QAction*>("mnuExit")).center());
-    }
-
-    // Runs the program's event loop until the program ends it; -1 when it never does.
-    int runUntilTheProgramEnds(const std::function<void()>& action) {
-        QTimer::singleShot(0, window.get(), action);
-        QTimer giveUp;
-        giveUp.setSingleShot(true);
-        QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
-        giveUp.start(5000);
-        return QApplication::exec();
-    }
-};
+class ProgramEnd : public MainWindowTest, public testing::WithParamInterface<EndCase> {};
 
 // A modeless dialog without a parent, as the About dialog is, would keep the program
 // running after the main window has gone unless the program ends itself.
@@ -72,7 +52,7 @@ TEST_P(ProgramEnd, EndsAtOnceAndTakesAnOpenDialogWithIt) {
 
     const int code = runUntilTheProgramEnds([this] {
         if (GetParam().ending == Ending::exitItem) {
-            chooseExitFromMenu();
+            chooseMenuItem("mnuparrentFile", "mnuExit");
         } else {
             // The platform window's close, as the window manager's close button does.
             window->windowHandle()->close();
@@ -88,9 +68,9 @@ INSTANTIATE_TEST_SUITE_P(
     Ways, ProgramEnd,
     testing::Values(EndCase{Ending::exitItem, false}, EndCase{Ending::closeButton, false},
                     EndCase{Ending::exitItem, true}, EndCase{Ending::closeButton, true}),
-    [](const testing::TestParamInfo<EndCase>& info) {
-        return std::string(info.param.ending == Ending::exitItem ? "exitItem" : "closeButton") +
-               (info.param.dialogRefusesToClose ? "StubbornDialog" : "");
+    [](const testing::TestParamInfo<EndCase>& row) {
+        return std::string(row.param.ending == Ending::exitItem ? "exitItem" : "closeButton") +
+               (row.param.dialogRefusesToClose ? "StubbornDialog" : "");
     });
 
 } // namespace

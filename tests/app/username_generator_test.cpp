@@ -1,12 +1,12 @@
 #include "generators/random.h"
-#include "main_window_fixture.h"
+#include "support/draws.h"
+#include "support/main_window_fixture.h"
+#include "support/row_name.h"
 
 #include <QInputMethodEvent>
 
 namespace quentara {
 namespace {
-
-constexpr float top = 1.0f - 0x1p-24f;
 
 struct UserCase {
     const char* name;
@@ -37,7 +37,7 @@ TEST_P(UsernameWindow, TakesWholeCharactersOfTheNamesThenTwoDigits) {
     control<QLineEdit>("txtUserresult")->setText("previous");
     enterText("txtFirstname", QString::fromUtf8(row.first));
     enterText("txtLastname", QString::fromUtf8(row.last));
-    ScriptedRandom script({0.0f, top});
+    ScriptedRandom script({0.0f, largestDraw});
     click("cmduserGenerate");
     EXPECT_EQ(control<QLineEdit>("txtUserresult")->text(),
               QString::fromUtf8(row.expectedNamePart) + "09");
@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                     UserCase{"astralCharacters", "😀😁😂", "𝒜𝒷𝒸𝒹", "😀😁𝒜𝒷𝒸"},
                     UserCase{"hangulJamoSyllable", "\u1100\u1161\u11A8\u1100\u1161\u11A8x", "",
                              "\u1100\u1161\u11A8\u1100\u1161\u11A8"}),
-    [](const testing::TestParamInfo<UserCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(MainWindowTest, UsernameKeepsTheNamePartAndDrawsNewDigitsOnEachPress) {
     chooseTab(2);

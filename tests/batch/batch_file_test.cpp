@@ -1,9 +1,11 @@
 #include "batch/batch_file.h"
 #include "batch/batch_messages.h"
-#include "failing_file_layer.h"
 #include "generators/password_composer.h"
 #include "generators/random.h"
-#include "temp_folder.h"
+#include "support/draws.h"
+#include "support/failing_file_layer.h"
+#include "support/row_name.h"
+#include "support/temp_folder.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -11,8 +13,6 @@
 
 namespace quentara {
 namespace {
-
-constexpr float top = 1.0f - 0x1p-24f;
 
 ProgressPacer quietPacer(std::uint64_t lines) {
     return ProgressPacer(lines, [](std::uint64_t) { return true; });
@@ -32,8 +32,8 @@ PasswordAppender fixedPassword(std::string text) {
 TEST(BatchFile, HoldsExactlyTheBytesOfTheLineFormat) {
     TempFolder folder;
     SystemFileLayer files;
-    // Length 2, digits only: one draw per character, 0 gives "0" and the top gives "9".
-    ScriptedRandom script({0.0f, top, 0.5f, 0.1f, top, top});
+    // Length 2, digits only: one draw per character, 0 gives "0" and the largestDraw gives "9".
+    ScriptedRandom script({0.0f, largestDraw, 0.5f, 0.1f, largestDraw, largestDraw});
     const BatchOutcome outcome = writeLines(files, folder / "pass.txt", 3, [](std::string& line) {
         AppendPassword(line, 2, {false, false, true, false});
     });
@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
                             "You have no permission to replace that file."},
                     Failure{"replaceBusy", Operation::replace, std::errc::device_or_resource_busy,
                             1, "The file is in use."}),
-    [](const testing::TestParamInfo<Failure>& info) { return std::string(info.param.name); });
+    RowName());
 
 struct Place {
     const char* name;
@@ -202,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Place{"folder", "sub", "The name is that of a folder, not of a file."},
                     Place{"noName", "sub/", "The name is that of a folder, not of a file."},
                     Place{"missingNoName", "nowhere/", "The name is not a valid file name."}),
-    [](const testing::TestParamInfo<Place>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(BatchFile, AnEmptyNameIsNoFileName) {
     SystemFileLayer files;

@@ -1,17 +1,17 @@
 #include "batch/batch_messages.h"
 #include "batch/quantity_text.h"
 #include "batch_window_fixture.h"
-#include "failing_file_layer.h"
 #include "generators/random.h"
-#include "temp_folder.h"
+#include "support/draws.h"
+#include "support/failing_file_layer.h"
+#include "support/row_name.h"
+#include "support/temp_folder.h"
 
 #include <QTabBar>
 #include <QTimer>
 
 namespace quentara {
 namespace {
-
-constexpr float top = 1.0f - 0x1p-24f;
 
 QString text(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
@@ -58,7 +58,7 @@ TEST_F(BatchWindowTest, ARunThroughTheControlsWritesTheFileAndShowsItsProgress) 
     EXPECT_TRUE(generateFile()->isVisible());
 
     PaintRecorder recorder(bar(), generateFile());
-    ScriptedRandom script({0.0f, top, 0.5f, 0.1f, top, top});
+    ScriptedRandom script({0.0f, largestDraw, 0.5f, 0.1f, largestDraw, largestDraw});
     click("cmdGenerateFile");
 
     ASSERT_FALSE(recorder.paints.empty());
@@ -206,7 +206,8 @@ TEST_P(BatchWindowFailure, TellsWhichFileAndWhyAndChangesNothing) {
 
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_EQ(messages.texts[0].toStdString(),
-              BatchNotWrittenMessage(target.toStdString(), row.reason));
+              "The file \"" + target.toStdString() +
+                  "\" was not written, and nothing on disk was changed.\n" + row.reason);
     EXPECT_EQ(messages.icons[0], MessageIcon::warning);
     EXPECT_EQ(readBytes(folder / "pass.txt"), "keep me\r\n");
     EXPECT_EQ(folder.names(), (std::set<std::string>{"pass.txt", "sub"}));
@@ -262,7 +263,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "The disk is full."},
         WindowFailure{"diskFullForANewFile", "5000", "8", "sub/new.txt", Operation::create,
                       "The disk is full."}),
-    [](const testing::TestParamInfo<WindowFailure>& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace
 } // namespace quentara

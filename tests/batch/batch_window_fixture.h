@@ -1,7 +1,7 @@
 // The real main window, with helpers for the File Generator tab.
 #pragma once
 
-#include "app/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 #include <QProgressBar>
 

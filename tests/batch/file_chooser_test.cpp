@@ -1,5 +1,6 @@
 #include "batch_window_fixture.h"
-#include "temp_folder.h"
+#include "support/row_name.h"
+#include "support/temp_folder.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -73,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                            "/home/user/pass words.txt"},
                     Choice{"longestPathFits", longest, longest},
                     Choice{"longerPathIsRefused", tooLong, "typed by hand.txt"}),
-    [](const testing::TestParamInfo<Choice>& info) { return std::string(info.param.name); });
+    RowName());
 
 #ifndef _WIN32
 // The toolkit's dialog, driven through its own controls once it is open.
@@ -106,8 +107,8 @@ protected:
                     if (other != nullptr && qobject_cast<QFileDialog*>(other) == nullptr) {
                         askedAgain = true;
                         other->close();
-                        if (auto* dialog = window->findChild<QFileDialog*>())
-                            dialog->reject();
+                        if (auto* fileDialog = window->findChild<QFileDialog*>())
+                            fileDialog->reject();
                     }
                 });
                 act(dialog);

@@ -1,5 +1,6 @@
 #include "batch/spin_button.h"
 #include "batch_window_fixture.h"
+#include "support/row_name.h"
 
 namespace quentara {
 namespace {
@@ -85,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SpinCase{"keyUpAddsTen", "5000", Action::keyRelease, Qt::Key_Down, "5010"},
                     SpinCase{"heldKeyEachRepeatTakesTen", "5000", Action::heldKey, Qt::Key_B,
                              "4970"}),
-    [](const testing::TestParamInfo<SpinCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(BatchWindowTest, EveryArrowPressReachesItsHandler) {
     selectFileTab();
@@ -98,18 +99,35 @@ TEST_F(BatchWindowTest, EveryArrowPressReachesItsHandler) {
     EXPECT_EQ(quantity(), "4700");
 }
 
-TEST_F(BatchWindowTest, AnArrowHeldDownKeepsStepping) {
+// Fired by the test instead of the clock.
+class ManualStepTimer final : public StepTimer {
+public:
+    void start(std::function<void()> step) override { step_ = std::move(step); }
+    void stop() override { step_ = nullptr; }
+    void fire() const {
+        if (step_)
+            step_();
+    }
+
+private:
+    std::function<void()> step_;
+};
+
+TEST_F(BatchWindowTest, AnArrowHeldDownKeepsSteppingUntilItIsReleased) {
     selectFileTab();
     SpinButton* spin = control<SpinButton>("SpinButton1");
+    auto timer = std::make_unique<ManualStepTimer>();
+    const ManualStepTimer& repeats = *timer;
+    spin->setStepTimer(std::move(timer));
     const QPoint up(spin->width() / 2, 2);
     QTest::mousePress(spin, Qt::LeftButton, {}, up);
-    QTest::qWait(600);
+    EXPECT_EQ(quantity(), "5010");
+    repeats.fire();
+    repeats.fire();
+    EXPECT_EQ(quantity(), "5030");
     QTest::mouseRelease(spin, Qt::LeftButton, {}, up);
-    const int reached = quantity().toInt();
-    EXPECT_GE(reached, 5020); // the press and at least one repeat
-    EXPECT_EQ(reached % 10, 0);
-    QTest::qWait(200);
-    EXPECT_EQ(quantity().toInt(), reached); // and it stops at the release
+    repeats.fire();
+    EXPECT_EQ(quantity(), "5030");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "generators/hex_string.h"
 #include "generators/random.h"
+#include "support/draws.h"
+#include "support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -8,7 +10,6 @@
 namespace quentara {
 namespace {
 
-constexpr float top = 1.0f - 0x1p-24f;       // the largest draw
 constexpr float belowHalf = 0.5f - 0x1p-25f; // the largest draw whose coin still gives 1
 
 struct LengthCase {
@@ -28,7 +29,7 @@ TEST_P(HexItem, GivesOneCharacterPerFourBitsFromTwoDrawsEach) {
     std::string expected;
     for (std::int32_t i = 0; i < characters; ++i) {
         const bool letter = i % 2 == 0;
-        draws.push_back(letter ? 0.0f : top);
+        draws.push_back(letter ? 0.0f : largestDraw);
         draws.push_back(static_cast<float>(i % 6) / 6.0f + 0.01f);
         expected += "A1C5E8"[i % 6];
     }
@@ -45,8 +46,8 @@ INSTANTIATE_TEST_SUITE_P(EveryItem, HexItem,
                                          LengthCase{"1024 bits", 256}, LengthCase{"2048 bits", 512},
                                          LengthCase{"4096 bits", 1024},
                                          LengthCase{"8192 bits", 2048}),
-                         [](const testing::TestParamInfo<LengthCase>& info) {
-                             return "bits" + std::to_string(info.param.characters * 4);
+                         [](const testing::TestParamInfo<LengthCase>& row) {
+                             return "bits" + std::to_string(row.param.characters * 4);
                          });
 
 class HexNearMiss : public testing::TestWithParam<const char*> {};
@@ -62,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, HexNearMiss,
                          testing::Values("Bits", "", "4 Bits", " 4 bits", "4 bits ", "8 BITS",
                                          "4bits", "4  bits", "3 bits", "16384 bits", "bits",
                                          "4 bits\n", "04 bits", "4 bit"),
-                         [](const testing::TestParamInfo<const char*>& info) {
-                             return "row" + std::to_string(info.index);
+                         [](const testing::TestParamInfo<const char*>& row) {
+                             return textRowName(row.param);
                          });
 
 struct AlphabetCase {
@@ -82,16 +83,15 @@ TEST_P(HexAlphabet, CoinThenLetterOrDigit) {
     EXPECT_EQ(script.remaining(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ends, HexAlphabet,
-                         testing::Values(AlphabetCase{0.0f, 0.0f, 'A'},
-                                         AlphabetCase{0.0f, top, 'F'},
-                                         AlphabetCase{belowHalf, 0.5f, 'D'},
-                                         AlphabetCase{0.5f, 0.0f, '0'}, AlphabetCase{top, top, '9'},
-                                         AlphabetCase{0.5f, 0.5f, '5'}));
+INSTANTIATE_TEST_SUITE_P(
+    Ends, HexAlphabet,
+    testing::Values(AlphabetCase{0.0f, 0.0f, 'A'}, AlphabetCase{0.0f, largestDraw, 'F'},
+                    AlphabetCase{belowHalf, 0.5f, 'D'}, AlphabetCase{0.5f, 0.0f, '0'},
+                    AlphabetCase{largestDraw, largestDraw, '9'}, AlphabetCase{0.5f, 0.5f, '5'}));
 
 TEST(ComposeHexString, DrawsCoinThenCodeCharacterByCharacterInOrder) {
     // Swapping coin and code, or the characters, would give a different text.
-    ScriptedRandom script({0.0f, 0.5f, 0.9f, 0.1f, 0.2f, top, top, 0.75f});
+    ScriptedRandom script({0.0f, 0.5f, 0.9f, 0.1f, 0.2f, largestDraw, largestDraw, 0.75f});
     EXPECT_EQ(ComposeHexString("16 bits"), "D1F7");
     EXPECT_EQ(script.remaining(), 0u);
 }

@@ -1,4 +1,5 @@
 #include "generators/length_text.h"
+#include "support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -51,9 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         LengthCase{"12abc", 0, bad}, LengthCase{"1 2", 0, bad}, LengthCase{"+", 0, bad},
         LengthCase{"-", 0, bad}, LengthCase{".", 0, bad}, LengthCase{"--5", 0, bad},
         LengthCase{"1.2.3", 0, bad}, LengthCase{"- 5", 0, bad}, LengthCase{"1,000", 0, bad}),
-    [](const testing::TestParamInfo<LengthCase>& info) {
-        return "row" + std::to_string(info.index);
-    });
+    [](const testing::TestParamInfo<LengthCase>& row) { return textRowName(row.param.text); });
 
 TEST(LengthProblemMessage, SaysWhatIsWrongAndWhatIsAccepted) {
     EXPECT_EQ(LengthProblemMessage(LengthProblem::notANumber, "abc"),

@@ -1,5 +1,7 @@
 #include "generators/password_composer.h"
 #include "generators/random.h"
+#include "support/draws.h"
+#include "support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -7,8 +9,6 @@
 
 namespace quentara {
 namespace {
-
-constexpr float top = 1.0f - 0x1p-24f; // the largest draw
 
 struct ComposeCase {
     const char* name;
@@ -34,7 +34,7 @@ std::vector<float> picks(int classes) {
     std::vector<float> draws;
     for (int j = 0; j < classes; ++j) {
         draws.push_back(static_cast<float>(j) / static_cast<float>(classes));
-        draws.push_back(j % 2 == 0 ? 0.0f : top);
+        draws.push_back(j % 2 == 0 ? 0.0f : largestDraw);
     }
     return draws;
 }
@@ -54,24 +54,25 @@ INSTANTIATE_TEST_SUITE_P(
         ComposeCase{"lowerDigits", {false, true, true, false}, 2, picks(2), "a9"},
         ComposeCase{"lowerDigitsSymbols", {false, true, true, true}, 3, picks(3), "a9#"},
         // one class: no pick, one draw per character
-        ComposeCase{"digits", {false, false, true, false}, 2, {0.0f, top}, "09"},
-        ComposeCase{"upper", {true, false, false, false}, 2, {0.0f, top}, "AZ"},
-        ComposeCase{"lower", {false, true, false, false}, 2, {0.0f, top}, "az"},
-        ComposeCase{"symbols", {false, false, false, true}, 2, {0.0f, top}, "#+"},
+        ComposeCase{"digits", {false, false, true, false}, 2, {0.0f, largestDraw}, "09"},
+        ComposeCase{"upper", {true, false, false, false}, 2, {0.0f, largestDraw}, "AZ"},
+        ComposeCase{"lower", {false, true, false, false}, 2, {0.0f, largestDraw}, "az"},
+        ComposeCase{"symbols", {false, false, false, true}, 2, {0.0f, largestDraw}, "#+"},
         // nothing drawn at all
         ComposeCase{"noneTicked", {false, false, false, false}, 8, {}, ""},
         ComposeCase{"lengthZero", {true, true, true, true}, 0, {}, ""},
         ComposeCase{"lengthNegative", {true, true, true, true}, -5, {}, ""},
         // the last class number of k is reached by the largest draw, never k + 1
-        ComposeCase{"topPickOfFour", {true, true, true, true}, 1, {top, 0.0f}, "#"},
-        ComposeCase{"topPickOfThree", {true, true, true, false}, 1, {top, top}, "9"},
-        ComposeCase{"topPickOfTwo", {false, true, false, true}, 1, {top, 0.0f}, "#"}),
-    [](const testing::TestParamInfo<ComposeCase>& info) { return std::string(info.param.name); });
+        ComposeCase{"topPickOfFour", {true, true, true, true}, 1, {largestDraw, 0.0f}, "#"},
+        ComposeCase{
+            "topPickOfThree", {true, true, true, false}, 1, {largestDraw, largestDraw}, "9"},
+        ComposeCase{"topPickOfTwo", {false, true, false, true}, 1, {largestDraw, 0.0f}, "#"}),
+    RowName());
 
 TEST(ComposePassword, UppercaseAndDigitsTakeTwoDrawsPerCharacterWithTheClassFirst) {
     // Odd draws pick the class: below one half uppercase, from one half up a digit.
     ScriptedRandom script({0.49f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.99f, 0.99f, 0.2f, 0.2f, 0.7f,
-                           0.2f, 0.3f, top, 0.6f, top});
+                           0.2f, 0.3f, largestDraw, 0.6f, largestDraw});
     EXPECT_EQ(ComposePassword(8, {true, false, true, false}), "N5A9F2Z9");
     EXPECT_EQ(script.consumed(), 16u);
 }
@@ -89,7 +90,7 @@ TEST(ComposePassword, FiftySymbolsTakeFiftyDraws) {
 }
 
 TEST(AppendPassword, AddsToWhatIsThere) {
-    ScriptedRandom script({0.0f, top});
+    ScriptedRandom script({0.0f, largestDraw});
     std::string line = "nr. 1    ";
     AppendPassword(line, 2, {true, false, false, false});
     EXPECT_EQ(line, "nr. 1    AZ");

@@ -1,4 +1,5 @@
 #include "generators/random.h"
+#include "support/draws.h"
 
 #include <array>
 #include <cmath>
@@ -11,8 +12,6 @@
 namespace quentara {
 namespace {
 
-constexpr float largestBelowOne = 1.0f - 0x1p-24f;
-
 struct SpanBase {
     int span;
     int base;
@@ -23,7 +22,7 @@ class DrawCodeEnds : public testing::TestWithParam<SpanBase> {};
 // At the top of the range a float sum would round up to base + span, one past the class.
 TEST_P(DrawCodeEnds, FirstAndLastCodeAtBothEndsOfTheRange) {
     const auto [span, base] = GetParam();
-    ScriptedRandom script({0.0f, largestBelowOne});
+    ScriptedRandom script({0.0f, largestDraw});
     EXPECT_EQ(DrawCode(span, base), base);
     EXPECT_EQ(DrawCode(span, base), base + span - 1);
     EXPECT_EQ(script.consumed(), 2u);
@@ -33,9 +32,9 @@ INSTANTIATE_TEST_SUITE_P(EverySpanInUse, DrawCodeEnds,
                          testing::Values(SpanBase{26, 65}, SpanBase{26, 97}, SpanBase{10, 48},
                                          SpanBase{9, 35}, SpanBase{2, 1}, SpanBase{3, 1},
                                          SpanBase{4, 1}, SpanBase{6, 65}),
-                         [](const testing::TestParamInfo<SpanBase>& info) {
-                             return "span" + std::to_string(info.param.span) + "base" +
-                                    std::to_string(info.param.base);
+                         [](const testing::TestParamInfo<SpanBase>& row) {
+                             return "span" + std::to_string(row.param.span) + "base" +
+                                    std::to_string(row.param.base);
                          });
 
 TEST(DrawCode, SplitsTheRangeIntoEqualParts) {

@@ -1,5 +1,7 @@
 #include "generators/random.h"
 #include "generators/username.h"
+#include "support/draws.h"
+#include "support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -7,8 +9,6 @@
 
 namespace quentara {
 namespace {
-
-constexpr float top = 1.0f - 0x1p-24f; // the largest draw
 
 // Counts code points, with combining accents (U+0300..U+036F) joined to the character
 // before them: enough to see that the composer counts characters, not bytes.
@@ -54,24 +54,26 @@ TEST_P(ComposeUsernameTable, TwoOfTheFirstThreeOfTheLastThenTwoDigits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, ComposeUsernameTable,
-    testing::Values(UsernameCase{"plain", "abcd", "wxyz", {0.0f, top}, "abwxy09"},
-                    UsernameCase{"bothEmpty", "", "", {0.5f, 0.25f}, "52"},
-                    UsernameCase{"firstEmpty", "", "Miller", {0.1f, 0.2f}, "Mil12"},
-                    UsernameCase{"lastEmpty", "Anna", "", {0.3f, 0.4f}, "An34"},
-                    UsernameCase{"short", "a", "wx", {0.6f, 0.75f}, "awx67"},
-                    UsernameCase{"exactLengths", "Jo", "Lee", {0.85f, 0.95f}, "JoLee89"},
-                    UsernameCase{"blankLed", " ann", "  lee", {0.0f, 0.0f}, " a  l00"},
-                    UsernameCase{"caseAndPunctuationKept", "ANN", "o'Neil", {top, top}, "ANo'N99"},
-                    UsernameCase{"latinBeyondAscii", "Ülrike", "Øster", {0.0f, 0.5f}, "ÜlØst05"},
-                    UsernameCase{"cjk", "山田花子", "太郎", {0.2f, 0.3f}, "山田太郎23"},
-                    UsernameCase{"combiningAccentStaysWithItsLetter",
-                                 "e\u0301mile",
-                                 "Zoe\u0308lla",
-                                 {0.4f, 0.6f},
-                                 "e\u0301mZoe\u0308"
-                                 "46"},
-                    UsernameCase{"fourByteCharacters", "😀😁😂", "𝒜𝒷", {0.95f, 0.1f}, "😀😁𝒜𝒷91"}),
-    [](const testing::TestParamInfo<UsernameCase>& info) { return std::string(info.param.name); });
+    testing::Values(
+        UsernameCase{"plain", "abcd", "wxyz", {0.0f, largestDraw}, "abwxy09"},
+        UsernameCase{"bothEmpty", "", "", {0.5f, 0.25f}, "52"},
+        UsernameCase{"firstEmpty", "", "Miller", {0.1f, 0.2f}, "Mil12"},
+        UsernameCase{"lastEmpty", "Anna", "", {0.3f, 0.4f}, "An34"},
+        UsernameCase{"short", "a", "wx", {0.6f, 0.75f}, "awx67"},
+        UsernameCase{"exactLengths", "Jo", "Lee", {0.85f, 0.95f}, "JoLee89"},
+        UsernameCase{"blankLed", " ann", "  lee", {0.0f, 0.0f}, " a  l00"},
+        UsernameCase{
+            "caseAndPunctuationKept", "ANN", "o'Neil", {largestDraw, largestDraw}, "ANo'N99"},
+        UsernameCase{"latinBeyondAscii", "Ülrike", "Øster", {0.0f, 0.5f}, "ÜlØst05"},
+        UsernameCase{"cjk", "山田花子", "太郎", {0.2f, 0.3f}, "山田太郎23"},
+        UsernameCase{"combiningAccentStaysWithItsLetter",
+                     "e\u0301mile",
+                     "Zoe\u0308lla",
+                     {0.4f, 0.6f},
+                     "e\u0301mZoe\u0308"
+                     "46"},
+        UsernameCase{"fourByteCharacters", "😀😁😂", "𝒜𝒷", {0.95f, 0.1f}, "😀😁𝒜𝒷91"}),
+    RowName());
 
 TEST(ComposeUsername, FirstDrawGivesTheFirstDigitAndEachPressDrawsAfresh) {
     ScriptedRandom script({0.3f, 0.75f, 0.75f, 0.3f});

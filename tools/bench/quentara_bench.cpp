@@ -5,6 +5,7 @@
 // Usage: quentara-bench [--lines N] [--dir FOLDER] [--no-pwgen]
 // Last line: lines_per_s=N pwgen_ratio=R peak_rss_kb=M
 
+#include "about/program_search.h"
 #include "batch/batch_file.h"
 #include "batch/quantity_text.h"
 #include "generators/length_text.h"
@@ -44,24 +45,12 @@ long peakRssKb() {
 #endif
 }
 
-std::optional<std::filesystem::path> findPwgen() {
+std::optional<std::string> findPwgen() {
 #ifdef _WIN32
     return std::nullopt;
 #else
     const char* path = std::getenv("PATH");
-    if (path == nullptr)
-        return std::nullopt;
-    std::string_view rest(path);
-    while (!rest.empty()) {
-        const std::size_t colon = rest.find(':');
-        const std::filesystem::path candidate =
-            std::filesystem::path(rest.substr(0, colon)) / "pwgen";
-        std::error_code error;
-        if (std::filesystem::is_regular_file(candidate, error))
-            return candidate;
-        rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
-    }
-    return std::nullopt;
+    return findProgram("pwgen", path != nullptr ? path : "");
 #endif
 }
 
@@ -134,10 +123,10 @@ int main(int argc, char* argv[]) {
     std::printf("peak memory: %ld kB\n", rss);
 
     std::string ratio = "n/a";
-    const std::optional<std::filesystem::path> pwgenPath = pwgen ? findPwgen() : std::nullopt;
+    const std::optional<std::string> pwgenPath = pwgen ? findPwgen() : std::nullopt;
     if (pwgenPath) {
         std::string command(1, '"');
-        command += pwgenPath->string();
+        command += *pwgenPath;
         command += "\" -s -1 16 " + quantityText + " > /dev/null";
         const Clock::time_point pwgenStart = Clock::now();
         const int status = std::system(command.c_str());

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "about/sys_info.h"
-#include "about/sys_info_memory_registry.h"
+#include "support/memory_registry.h"
 
 #include <set>
 #include <stdexcept>
@@ -21,20 +21,20 @@ public:
         bool operator==(const Opening&) const = default;
     };
 
-    std::int32_t OpenKey(std::uint32_t root, const std::string& path, std::uint32_t access,
+    std::int32_t openKey(std::uint32_t root, const std::string& path, std::uint32_t access,
                          RegistryKey& key) override {
         openings.push_back({path, access});
-        return values.OpenKey(root, path, access, key);
+        return values.openKey(root, path, access, key);
     }
-    std::int32_t QueryValue(RegistryKey key, const std::string& name, std::uint32_t& type,
+    std::int32_t queryValue(RegistryKey key, const std::string& name, std::uint32_t& type,
                             unsigned char* data, std::uint32_t& size) override {
         queries.push_back(name);
         capacities.push_back(size);
-        return values.QueryValue(key, name, type, data, size);
+        return values.queryValue(key, name, type, data, size);
     }
-    std::int32_t CloseKey(RegistryKey key) override {
+    std::int32_t closeKey(RegistryKey key) override {
         ++closes;
-        return values.CloseKey(key);
+        return values.closeKey(key);
     }
 
     std::vector<std::string> openedPaths() const {
@@ -53,7 +53,7 @@ public:
 
 class ScriptedFileCheck final : public FileCheck {
 public:
-    bool IsOrdinaryFile(const std::string& path) override {
+    bool isOrdinaryFile(const std::string& path) override {
         asked.push_back(path);
         return files.count(path) == 1;
     }
@@ -64,7 +64,7 @@ public:
 class RecordingLauncher final : public ProcessLauncher {
 public:
     enum class Outcome { starts, fails, throws };
-    bool Launch(const std::string& program) override {
+    bool launch(const std::string& program) override {
         launched.push_back(program);
         if (outcome == Outcome::throws)
             throw std::runtime_error("cannot start");
@@ -74,13 +74,20 @@ public:
     std::vector<std::string> launched;
 };
 
-class RecordingNotice final : public UserNotice {
+// The system-information tool as the About dialog sees it: it starts, or not, or throws.
+class RecordingSysInfoTool final : public SysInfoTool {
 public:
-    void Show(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
+    bool start() override {
+        ++starts;
+        if (outcome == RecordingLauncher::Outcome::throws)
+            throw std::runtime_error("broken registry value");
+        return outcome == RecordingLauncher::Outcome::starts;
+    }
+    RecordingLauncher::Outcome outcome = RecordingLauncher::Outcome::starts;
+    int starts = 0;
 };
 
-inline std::vector<unsigned char> Bytes(const std::string& text) {
+inline std::vector<unsigned char> bytes(const std::string& text) {
     return {text.begin(), text.end()};
 }
 

@@ -1,4 +1,6 @@
-#include "app/message_box.h"
+#include "widgets/message_box.h"
+
+#include "program_info.h"
 
 #include <QMessageBox>
 
@@ -6,7 +8,7 @@ namespace quentara {
 
 void QtMessageBox::show(QWidget* parent, const QString& text, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    QStringLiteral("Quentara"), text, QMessageBox::Ok, parent);
+                    QString::fromLatin1(programName), text, QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -1,4 +1,4 @@
-#include "batch/beep.h"
+#include "widgets/beep.h"
 
 #include <QApplication>
 

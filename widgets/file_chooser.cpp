@@ -1,17 +1,9 @@
-#include "batch/file_chooser.h"
+#include "widgets/file_chooser.h"
 
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 
 namespace quentara {
-
-FileChoice BatchFileChoice() {
-    const QFileInfo preferred(QStringLiteral("C:\\test"));
-    return FileChoice{QStringLiteral("Use the Comdlg API not the OCX"),
-                      QStringLiteral("Text Files (*.txt)"),
-                      preferred.isDir() ? preferred.absoluteFilePath() : QDir::homePath()};
-}
 
 std::optional<QString> QtFileChooser::chooseFile(QWidget* owner, const FileChoice& choice) {
     QFileDialog dialog(owner, choice.title, choice.folder, choice.filter);

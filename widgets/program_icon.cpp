@@ -1,4 +1,4 @@
-#include "app/program_icon.h"
+#include "widgets/program_icon.h"
 
 namespace quentara {
 

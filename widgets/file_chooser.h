@@ -1,4 +1,4 @@
-// Choosing the path of the batch file in the platform's file dialog.
+// Choosing a file in the platform's file dialog.
 #pragma once
 
 #include <QString>
@@ -14,13 +14,6 @@ struct FileChoice {
     QString folder; // where the dialog starts
 };
 
-// What the browse button asks for: its title, its one filter, and "C:\test" as the start
-// folder where that folder exists, the user's home folder otherwise.
-FileChoice BatchFileChoice();
-
-// A chosen path longer than this leaves the file name as it was.
-inline constexpr int maxChosenPathLength = 255;
-
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
@@ -29,7 +22,7 @@ public:
 };
 
 // The toolkit's dialog, modal to `owner`. It accepts an existing file and a new name alike
-// and never asks about replacing a file: the batch run writes it later.
+// and never asks about replacing a file: its owner decides what to do with it.
 class QtFileChooser final : public FileChooser {
 public:
     std::optional<QString> chooseFile(QWidget* owner, const FileChoice& choice) override;

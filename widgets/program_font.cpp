@@ -1,4 +1,4 @@
-#include "app/program_font.h"
+#include "widgets/program_font.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -1,4 +1,5 @@
-#include "about/sys_info_memory_registry.h"
+#include "support/memory_registry.h"
+#include "support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -11,7 +12,7 @@ constexpr std::uint32_t writeRights = 0x2003F; // query, set, create, enumerate,
 
 MemoryRegistry WithToolPath() {
     MemoryRegistry registry;
-    registry.SetText(localMachineRoot, key, "PATH", "C:\\msinfo32.exe"); // 15 bytes + NUL
+    registry.setText(localMachineRoot, key, "PATH", "C:\\msinfo32.exe"); // 15 bytes + NUL
     return registry;
 }
 
@@ -33,9 +34,9 @@ TEST_P(OpeningKeys, AnswersWithTheRegistrysResultCodes) {
     const OpenCase& row = GetParam();
     MemoryRegistry registry = WithToolPath();
     RegistryKey opened = 99;
-    EXPECT_EQ(registry.OpenKey(row.root, row.path, row.access, opened), row.result);
+    EXPECT_EQ(registry.openKey(row.root, row.path, row.access, opened), row.result);
     EXPECT_EQ(opened != 0, row.result == registrySuccess);
-    EXPECT_EQ(registry.OpenKeyCount(), row.result == registrySuccess ? 1u : 0u);
+    EXPECT_EQ(registry.openKeyCount(), row.result == registrySuccess ? 1u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -47,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                              "software\\MICROSOFT\\shared tools\\msinfo", readAccess, 0},
                     OpenCase{"MissingKey", localMachineRoot, "SOFTWARE\\Gone", readAccess, 2},
                     OpenCase{"OtherRoot", 0x80000001, key, readAccess, 2}),
-    [](const testing::TestParamInfo<OpenCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 struct QueryCase {
     const char* name;
@@ -69,15 +70,16 @@ TEST_P(QueryingValues, AnswersWithTheRegistrysResultCodes) {
     const QueryCase& row = GetParam();
     MemoryRegistry registry = WithToolPath();
     RegistryKey opened = 0;
-    ASSERT_EQ(registry.OpenKey(localMachineRoot, key, queryValueAccess, opened), 0);
+    ASSERT_EQ(registry.openKey(localMachineRoot, key, queryValueAccess, opened), 0);
     std::vector<unsigned char> buffer(64, '#');
     std::uint32_t type = 0;
     std::uint32_t size = row.capacity;
-    EXPECT_EQ(registry.QueryValue(opened, row.value, type, row.withBuffer ? buffer.data() : nullptr,
+    EXPECT_EQ(registry.queryValue(opened, row.value, type, row.withBuffer ? buffer.data() : nullptr,
                                   size),
               row.result);
     EXPECT_EQ(size, row.size);
-    const std::string written(buffer.begin(), buffer.begin() + row.data.size());
+    const std::string written(buffer.begin(),
+                              buffer.begin() + static_cast<std::ptrdiff_t>(row.data.size()));
     EXPECT_EQ(written, row.data);
     EXPECT_EQ(buffer[row.data.size()], '#') << "nothing written beyond the value";
     if (row.result != registryNotFound) {
@@ -85,27 +87,28 @@ TEST_P(QueryingValues, AnswersWithTheRegistrysResultCodes) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryCase, QueryingValues,
-    testing::Values(
-        QueryCase{"FitsTheBuffer", "PATH", 64, true, 0, 16, std::string("C:\\msinfo32.exe\0", 16)},
-        QueryCase{"FitsExactly", "path", 16, true, 0, 16, std::string("C:\\msinfo32.exe\0", 16)},
-        QueryCase{"OneByteTooLarge", "PATH", 15, true, 234, 16, ""},
-        QueryCase{"SizeOnly", "PATH", 0, false, 0, 16, ""},
-        QueryCase{"MissingValue", "MSINFO", 64, true, 2, 64, ""}),
-    [](const testing::TestParamInfo<QueryCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EveryCase, QueryingValues,
+                         testing::Values(QueryCase{"FitsTheBuffer", "PATH", 64, true, 0, 16,
+                                                   std::string("C:\\msinfo32.exe\0", 16)},
+                                         QueryCase{"FitsExactly", "path", 16, true, 0, 16,
+                                                   std::string("C:\\msinfo32.exe\0", 16)},
+                                         QueryCase{"OneByteTooLarge", "PATH", 15, true, 234, 16,
+                                                   ""},
+                                         QueryCase{"SizeOnly", "PATH", 0, false, 0, 16, ""},
+                                         QueryCase{"MissingValue", "MSINFO", 64, true, 2, 64, ""}),
+                         RowName());
 
 TEST(MemoryRegistry, ClosedOrUnknownKeysAreInvalid) {
     MemoryRegistry registry = WithToolPath();
     RegistryKey opened = 0;
-    ASSERT_EQ(registry.OpenKey(localMachineRoot, key, queryValueAccess, opened), 0);
-    EXPECT_EQ(registry.CloseKey(opened), registrySuccess);
-    EXPECT_EQ(registry.CloseKey(opened), registryInvalidHandle);
+    ASSERT_EQ(registry.openKey(localMachineRoot, key, queryValueAccess, opened), 0);
+    EXPECT_EQ(registry.closeKey(opened), registrySuccess);
+    EXPECT_EQ(registry.closeKey(opened), registryInvalidHandle);
     std::uint32_t type = 0;
     std::uint32_t size = 64;
     unsigned char buffer[64] = {};
-    EXPECT_EQ(registry.QueryValue(opened, "PATH", type, buffer, size), registryInvalidHandle);
-    EXPECT_EQ(registry.OpenKeyCount(), 0u);
+    EXPECT_EQ(registry.queryValue(opened, "PATH", type, buffer, size), registryInvalidHandle);
+    EXPECT_EQ(registry.openKeyCount(), 0u);
 }
 
 } // namespace

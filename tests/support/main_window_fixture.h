@@ -1,35 +1,34 @@
+// The real main window with recording stand-ins for every platform service, shown on the
+// offscreen platform. The batch file goes to the real file system, through a layer a test may
+// swap for a failing one.
 #pragma once
 
-#include "about/scripted_sys_info.h"
 #include "app/frmGenerator.h"
-#include "app/tab_control.h"
-#include "batch/batch_fakes.h"
-#include "recording_clipboard.h"
-#include "recording_message_box.h"
+#include "support/batch_fakes.h"
+#include "support/recording_clipboard.h"
+#include "support/recording_message_box.h"
+#include "support/scripted_sys_info.h"
+#include "widgets/tab_control.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace quentara {
 
-// The real main window with recording stand-ins for every platform service, shown on the
-// offscreen platform.
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        services.messages = &messages;
-        services.clipboard = &clipboard;
-        services.beep = &beep;
-        services.fileChooser = &chooser;
-        services.batchFiles = &files;
-        services.registry = &registry;
-        services.fileCheck = &fileCheck;
-        services.processLauncher = &launcher;
         window = std::make_unique<frmGenerator>(services);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -73,15 +72,36 @@ protected:
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
 
+    // Opens the menu `menuName` on the menu bar and clicks its item `itemName`, with the mouse.
+    void chooseMenuItem(const char* menuName, const char* itemName) {
+        QMenuBar* bar = window->menuBar();
+        auto* menu = control<QMenu>(menuName);
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(menu->menuAction()).center());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+        QTest::mouseClick(menu, Qt::LeftButton, {},
+                          menu->actionGeometry(control<QAction>(itemName)).center());
+    }
+
+    // Runs `action` in an event loop that ends when the window says the program ends: 0 then,
+    // -1 when it never does.
+    int runUntilTheProgramEnds(const std::function<void()>& action) {
+        QEventLoop loop;
+        QObject::connect(window.get(), &frmGenerator::programEnded, &loop,
+                         [&loop] { loop.exit(0); });
+        QTimer::singleShot(0, &loop, action);
+        QTimer::singleShot(5000, &loop, [&loop] { loop.exit(-1); });
+        return loop.exec();
+    }
+
     RecordingMessageBox messages;
     RecordingClipboard clipboard;
     RecordingBeep beep;
     ScriptedFileChooser chooser;
     ForwardingFileLayer files;
     RecordingRegistry registry;
-    ScriptedFileCheck fileCheck;
-    RecordingLauncher launcher;
-    Services services;
+    RecordingSysInfoTool sysInfoTool;
+    Services services{messages, clipboard, beep, chooser, files, registry, sysInfoTool};
     std::unique_ptr<frmGenerator> window;
 };
 

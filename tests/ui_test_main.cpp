@@ -3,13 +3,14 @@
 
 namespace {
 
-// The offscreen platform warns about every fixed-size window and every raised window; the
+// The offscreen platform warns about every fixed-size, raised or keyboard-grabbing window; the
 // warnings say nothing about the program and would bury real messages.
 QtMessageHandler defaultHandler = nullptr;
 
 void quietMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (!text.contains(QLatin1String("does not support propagateSizeHints")) &&
-        !text.contains(QLatin1String("does not support raise()")))
+        !text.contains(QLatin1String("does not support raise()")) &&
+        !text.contains(QLatin1String("does not support grabbing the keyboard")))
         defaultHandler(type, context, text);
 }
 

@@ -1,4 +1,5 @@
-#include "app/clipboard.h"
+#include "support/row_name.h"
+#include "widgets/clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -60,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         FlavourCase{"macOS",
                     ClipboardFlavour::macOS,
                     {{"org.nspasteboard.ConcealedType", ""}, {"text/plain", "Kq#7\xC3\xBC"}}}),
-    [](const testing::TestParamInfo<FlavourCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(SecretText, ThisPlatformGetsItsOwnMarker) {
     const std::unique_ptr<QMimeData> data = SecretTextMimeData(QStringLiteral("x"));

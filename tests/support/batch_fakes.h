@@ -1,9 +1,9 @@
 // Recording stand-ins for the batch file's services: the beep, the file dialog, the files.
 #pragma once
 
-#include "batch/beep.h"
-#include "batch/file_chooser.h"
 #include "batch/file_layer.h"
+#include "widgets/beep.h"
+#include "widgets/file_chooser.h"
 
 #include <optional>
 #include <vector>

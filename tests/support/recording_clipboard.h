@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/clipboard.h"
+#include "widgets/clipboard.h"
 
 #include <QMap>
 #include <QMimeData>

@@ -1,4 +1,4 @@
-#include "app/clipboard.h"
+#include "widgets/clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,0 +1,68 @@
+// The File Generator tab's handlers: the batch run, the quantity spinner, the file chooser.
+#include "app/frmGenerator.h"
+#include "batch/batch_file_choice.h"
+#include "batch/batch_run.h"
+#include "batch/quantity_step.h"
+#include "generators/length_text.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace quentara {
+
+// The File tab's password maker, from its length box and ticks. The length is read once,
+// before anything touches the disk: the window takes no input while the run lasts.
+std::optional<PasswordAppender> frmGenerator::FilePassword(const QString& fileName) {
+    const std::string lengthText = Combo1->currentText().toStdString();
+    const LengthReading reading = ReadLengthText(lengthText);
+    if (reading.problem != LengthProblem::none) {
+        batchRun_->showProblem(fileName, LengthProblemMessage(reading.problem, lengthText));
+        return std::nullopt;
+    }
+    return [length = reading.length, ticks = fileClasses_.ticks()](std::string& line) {
+        AppendPassword(line, length, ticks);
+    };
+}
+
+void frmGenerator::cmdGenerateFile_Click() {
+    const QString fileName = txtFilename->text();
+    const std::optional<std::uint64_t> quantity =
+        batchRun_->readQuantity(fileName, txtQuantity->text());
+    if (!quantity)
+        return;
+    const std::optional<PasswordAppender> password = FilePassword(fileName);
+    if (!password)
+        return;
+    closeAfterBatch_ = false;
+    batchRun_->run(fileName, *quantity, *password);
+    if (closeAfterBatch_)
+        close();
+}
+
+void frmGenerator::stepQuantity(double amount) {
+    if (const std::optional<QString> stepped = steppedQuantityText(txtQuantity->text(), amount))
+        txtQuantity->setText(*stepped);
+}
+
+void frmGenerator::SpinButton1_SpinUp() {
+    stepQuantity(+10);
+}
+
+void frmGenerator::SpinButton1_SpinDown() {
+    stepQuantity(-10);
+}
+
+void frmGenerator::SpinButton1_KeyDown(int, Qt::KeyboardModifiers) {
+    stepQuantity(-10);
+}
+
+void frmGenerator::SpinButton1_KeyUp(int, Qt::KeyboardModifiers) {
+    stepQuantity(+10);
+}
+
+void frmGenerator::cmdbrows_Click() {
+    if (const std::optional<QString> chosen = chooseBatchFile(services_.fileChooser, this))
+        txtFilename->setText(*chosen);
+}
+
+} // namespace quentara

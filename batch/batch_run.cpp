@@ -1,0 +1,76 @@
+#include "batch/batch_run.h"
+
+#include "batch/bar_scale.h"
+#include "batch/batch_file.h"
+#include "batch/batch_messages.h"
+#include "batch/input_blocker.h"
+#include "batch/path_text.h"
+#include "batch/quantity_text.h"
+#include "widgets/beep.h"
+#include "widgets/message_box.h"
+
+#include <QCoreApplication>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace quentara {
+
+BatchRun::BatchRun(QWidget* window, QPushButton* button, QProgressBar* bar, BatchServices services)
+    : window_(window), button_(button), bar_(bar), services_(services) {}
+
+std::optional<std::uint64_t> BatchRun::readQuantity(const QString& fileName,
+                                                    const QString& quantityText) const {
+    const std::string text = quantityText.toStdString();
+    const QuantityReading reading = ReadQuantityText(text);
+    if (reading.problem != QuantityProblem::none) {
+        showProblem(fileName, QuantityProblemText(reading.problem, text));
+        return std::nullopt;
+    }
+    return reading.quantity;
+}
+
+void BatchRun::showProblem(const QString& fileName, const std::string& reason) const {
+    services_.messages.show(
+        window_, QString::fromStdString(BatchNotWrittenMessage(fileName.toStdString(), reason)),
+        MessageIcon::warning);
+}
+
+void BatchRun::run(const QString& fileName, std::uint64_t quantity,
+                   const PasswordAppender& password) {
+    const BarScale scale = BarScale::forQuantity(quantity);
+    button_->hide();
+    bar_->setMaximum(scale.maximum); // a position above it from the last run is reset
+    bar_->show();
+    running_ = true;
+    stopAsked_ = false;
+    BatchOutcome::Status status = BatchOutcome::Status::failed;
+    std::string reason; // why the file was not written
+    {
+        const InputBlocker blocker;
+        // The bar is brought up to date at a bounded rate, and only then do window events
+        // (repaints, a close request) get their turn.
+        ProgressPacer pacer(quantity, [&](std::uint64_t line) {
+            bar_->setValue(scale.position(line));
+            QCoreApplication::processEvents();
+            return !stopAsked_;
+        });
+        try {
+            const BatchOutcome outcome =
+                WriteBatchFile(services_.files, PathFromText(fileName), quantity, password, pacer);
+            status = outcome.status;
+            reason = FileFailureText(outcome.failure);
+        } catch (const std::exception& error) { // the new file has been dropped already
+            reason = std::string("Writing failed (") + error.what() + ").";
+        }
+    }
+    running_ = false;
+    bar_->hide();
+    button_->show();
+
+    if (status == BatchOutcome::Status::written)
+        services_.beep.beep();
+    else if (status == BatchOutcome::Status::failed)
+        showProblem(fileName, reason);
+}
+
+} // namespace quentara

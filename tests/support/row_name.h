@@ -1,0 +1,46 @@
+// Names the rows of test tables, so a failure says which row failed.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <string>
+#include <string_view>
+
+namespace quentara {
+
+// A row named by its `name` field.
+struct RowName {
+    template <typename Row> std::string operator()(const testing::TestParamInfo<Row>& row) const {
+        return std::string(row.param.name);
+    }
+};
+
+// A row named by the text it feeds in, spelled so a test name can hold it: "4 Bits" is
+// "4_Bits", "-2.5" is "minus2dot5", "" is "empty".
+inline std::string textRowName(std::string_view text) {
+    if (text.empty())
+        return "empty";
+    std::string name;
+    for (const char c : text) {
+        if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
+            name += c;
+        else if (c == ' ')
+            name += '_';
+        else if (c == '\t')
+            name += "tab";
+        else if (c == '\n')
+            name += "newline";
+        else if (c == '.')
+            name += "dot";
+        else if (c == '-')
+            name += "minus";
+        else if (c == '+')
+            name += "plus";
+        else if (c == ',')
+            name += "comma";
+        else
+            name += "x" + std::to_string(static_cast<unsigned char>(c));
+    }
+    return name;
+}
+
+} // namespace quentara
