@@ -140,14 +140,14 @@ void frmGenerator::buildControls() {
                                 twipsRect(1800, 2640, 1935, 375));
 
     // Each label names its box, so screen readers speak the box by the label's caption.
-    nameBox(lblLength, cmbLength);
-    nameBox(lblPass, txtResult);
-    nameBox(Label1, Combo1);
-    nameBox(lblQuantity, txtQuantity);
-    nameBox(lblFilename, txtFilename);
-    nameBox(lblFirstname, txtFirstname);
-    nameBox(lblLastname, txtLastname);
-    nameBox(lblHex, txtHexResult);
+    attachLabel(lblLength, cmbLength);
+    attachLabel(lblPass, txtResult);
+    attachLabel(Label1, Combo1);
+    attachLabel(lblQuantity, txtQuantity);
+    attachLabel(lblFilename, txtFilename);
+    attachLabel(lblFirstname, txtFirstname);
+    attachLabel(lblLastname, txtLastname);
+    attachLabel(lblHex, txtHexResult);
 
     connect(cmdGenerate, &QPushButton::clicked, this, &frmGenerator::cmdGenerate_Click);
     connect(cmdHexGenerate, &QPushButton::clicked, this, &frmGenerator::cmdHexGenerate_Click);
@@ -295,7 +295,7 @@ frmGenerator::~frmGenerator() {
 }
 
 void frmGenerator::mnuAbout_Click() {
-    // A closed dialog is hidden until its deferred deletion; it counts as unloaded.
+    // A closed dialog is hidden until its deferred deletion; it counts as gone.
     if (aboutDialog_ != nullptr && !aboutDialog_->isVisible())
         delete aboutDialog_.data();
     if (aboutDialog_ == nullptr)

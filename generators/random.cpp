@@ -82,7 +82,7 @@ ScriptedRandom* activeScript = nullptr;
 } // namespace
 
 namespace random_detail {
-float nextSlow() {
+float nextFromScriptOrRefill() {
     if (activeScript != nullptr)
         return activeScript->next();
     return secureGenerator().next();

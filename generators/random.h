@@ -22,7 +22,7 @@ struct PendingBytes {
 };
 extern PendingBytes pending;
 // A value from the active script, or from a refilled buffer.
-float nextSlow();
+float nextFromScriptOrRefill();
 } // namespace random_detail
 
 // The next value of the shared sequence: k * 2^-24 for a uniform 24-bit k, so 0 <= r < 1.
@@ -34,7 +34,7 @@ inline float NextRandom() {
         bytes.next += 3;
         return static_cast<float>(k) * 0x1p-24f; // exact: 24 bits fit a float's mantissa
     }
-    return random_detail::nextSlow();
+    return random_detail::nextFromScriptOrRefill();
 }
 
 // The integer part of r * span + base for one NextRandom() value r, formed in double

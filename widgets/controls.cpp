@@ -28,7 +28,7 @@ QLabel* makeLabel(QWidget* page, const char* name, const QString& caption, QRect
     return label;
 }
 
-void nameBox(QLabel* label, QWidget* box) {
+void attachLabel(QLabel* label, QWidget* box) {
     label->setBuddy(box);
     constexpr int gap = 2;
     const QRect place = label->geometry();

@@ -17,7 +17,7 @@ namespace quentara {
 QLabel* makeLabel(QWidget* page, const char* name, const QString& caption, QRect place);
 // Makes `label` the name of `box` for screen readers and keeps its caption clear of the box:
 // where the label reaches under the box, it moves left of it, growing leftwards.
-void nameBox(QLabel* label, QWidget* box);
+void attachLabel(QLabel* label, QWidget* box);
 QCheckBox* makeCheckBox(QWidget* page, const char* name, const QString& caption, QRect place);
 QLineEdit* makeTextBox(QWidget* page, const char* name, const QString& text, QRect place);
 QComboBox* makeComboBox(QWidget* page, const char* name, const QStringList& items,

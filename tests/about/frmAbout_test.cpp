@@ -134,7 +134,7 @@ void PrintTo(const CloseCase& row, std::ostream* out) {
 
 class ClosingAbout : public AboutDialogTest, public testing::WithParamInterface<CloseCase> {};
 
-TEST_P(ClosingAbout, UnloadsTheDialogAndLeavesTheMainWindow) {
+TEST_P(ClosingAbout, DeletesTheDialogAndLeavesTheMainWindow) {
     frmAbout* about = openAbout();
     ASSERT_NE(about, nullptr);
     QPointer<frmAbout> dialog(about);
