@@ -38,7 +38,7 @@ inline std::string textRowName(std::string_view text) {
         else if (c == ',')
             name += "comma";
         else
-            name += "x" + std::to_string(static_cast<unsigned char>(c));
+            name.append(1, 'x').append(std::to_string(static_cast<unsigned char>(c)));
     }
     return name;
 }
