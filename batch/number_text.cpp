@@ -1,5 +1,8 @@
 #include "batch/number_text.h"
 
+#include "generators/decimal_scan.h"
+#include "generators/text_scan.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -10,9 +13,6 @@ namespace {
 
 bool isSkipped(char c) {
     return c == ' ' || c == '\t' || c == '\n';
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 // The text without the characters that LeadingNumber skips wherever they stand.
@@ -30,60 +30,20 @@ std::string withoutSkipped(std::string_view text) {
 
 double LeadingNumber(std::string_view text) {
     const std::string kept = withoutSkipped(text);
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < kept.size() && (kept[i] == '+' || kept[i] == '-')) {
-        negative = kept[i] == '-';
-        ++i;
-    }
-    const std::size_t start = i;
-    std::size_t digits = 0;
-    std::size_t wholeDigits = 0; // significant digits before the mark, for the overflow side
-    for (; i < kept.size() && isDigit(kept[i]); ++i) {
-        ++digits;
-        if (wholeDigits > 0 || kept[i] != '0')
-            ++wholeDigits;
-    }
-    if (i < kept.size() && kept[i] == '.') {
-        std::size_t j = i + 1;
-        std::size_t fraction = 0;
-        for (; j < kept.size() && isDigit(kept[j]); ++j)
-            ++fraction;
-        // "5." reads as 5; a lone "." without digits on either side is no number.
-        if (fraction > 0 || digits > 0) {
-            digits += fraction;
-            i = j;
-        }
-    }
-    if (digits == 0)
+    const DecimalScan number = scanDecimal(kept);
+    if (number.length == 0)
         return 0.0;
-
-    long exponentSign = 1;
-    if (i < kept.size() && (kept[i] == 'E' || kept[i] == 'e')) {
-        std::size_t j = i + 1;
-        if (j < kept.size() && (kept[j] == '+' || kept[j] == '-')) {
-            exponentSign = kept[j] == '-' ? -1 : 1;
-            ++j;
-        }
-        if (j < kept.size() && isDigit(kept[j])) {
-            while (j < kept.size() && isDigit(kept[j]))
-                ++j;
-            i = j;
-        } else {
-            exponentSign = 1; // an "E" without digits is not part of the number
-        }
-    }
-
     double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(kept.data() + start, kept.data() + i, value, std::chars_format::general);
+    const std::string_view magnitude = number.magnitude;
+    const auto [end, error] = std::from_chars(magnitude.data(), magnitude.data() + magnitude.size(),
+                                              value, std::chars_format::general);
     (void)end;
     if (error == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone: decide between overflow and underflow.
-        const bool huge = exponentSign > 0 && wholeDigits > 0;
-        value = huge ? std::numeric_limits<double>::infinity() : 0.0;
+        // from_chars leaves the value alone: the value's own power of ten tells overflow from
+        // underflow, wherever its digits stand ("0.0000001e400" overflows).
+        value = number.leadingPower() >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
-    return negative ? -value : value;
+    return number.negative ? -value : value;
 }
 
 std::string NumberText(double value, char decimalMark) {

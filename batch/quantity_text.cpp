@@ -1,71 +1,26 @@
 #include "batch/quantity_text.h"
 
+#include "generators/decimal_scan.h"
 #include "generators/text_scan.h"
-
-#include <algorithm>
 
 namespace quentara {
 
 QuantityReading ReadQuantityText(std::string_view text) {
     text = trimBlanks(text);
-
-    bool negative = false;
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    // Significant digits of the mantissa, and the power of ten of its last digit.
-    std::string digits;
-    long long scale = 0;
-    std::size_t mantissaDigits = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i, ++mantissaDigits) {
-        if (!digits.empty() || text[i] != '0')
-            digits += text[i];
-    }
-    if (i < text.size() && text[i] == '.') {
-        for (++i; i < text.size() && isDigit(text[i]); ++i, ++mantissaDigits) {
-            if (!digits.empty() || text[i] != '0')
-                digits += text[i];
-            --scale;
-        }
-    }
-    if (mantissaDigits == 0)
+    const DecimalScan number = scanDecimal(text);
+    if (number.length == 0 || number.length != text.size())
         return {0, QuantityProblem::notANumber};
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-        ++i;
-        long long sign = 1;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            sign = text[i] == '-' ? -1 : 1;
-            ++i;
-        }
-        if (i == text.size() || !isDigit(text[i]))
-            return {0, QuantityProblem::notANumber};
-        long long exponent = 0;
-        for (; i < text.size() && isDigit(text[i]); ++i)
-            exponent = std::min(exponent * 10 + (text[i] - '0'), 1'000'000LL);
-        scale += sign * exponent;
-    }
-    if (i != text.size())
-        return {0, QuantityProblem::notANumber};
-
-    while (!digits.empty() && digits.back() == '0') {
-        digits.pop_back();
-        ++scale;
-    }
-    if (digits.empty())
+    if (number.isZero())
         return {0, QuantityProblem::tooSmall}; // zero, however written
-    if (scale < 0)
+    if (number.trailingPower() < 0)
         return {0, QuantityProblem::notWhole};
-    if (negative)
+    if (number.negative)
         return {0, QuantityProblem::tooSmall};
-    if (static_cast<long long>(digits.size()) + scale > 15)
+    if (number.leadingPower() >= 15)
         return {0, QuantityProblem::tooLarge};
     std::uint64_t value = 0;
-    for (char c : digits)
-        value = value * 10 + static_cast<std::uint64_t>(c - '0');
-    for (long long k = 0; k < scale; ++k)
-        value *= 10;
+    for (std::int64_t power = number.leadingPower(); power >= 0; --power)
+        value = value * 10 + static_cast<std::uint64_t>(number.digitAt(power));
     return {value, QuantityProblem::none};
 }
 

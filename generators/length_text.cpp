@@ -1,8 +1,9 @@
 #include "generators/length_text.h"
 
+#include "generators/decimal_scan.h"
 #include "generators/text_scan.h"
 
-#include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -11,40 +12,25 @@ namespace quentara {
 
 LengthReading ReadLengthText(std::string_view text) {
     text = trimBlanks(text);
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-
-    // Magnitudes are capped just above the 32-bit range, so any number of digits is safe.
-    constexpr std::int64_t cap = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 2;
-    std::int64_t whole = 0;
-    std::size_t i = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i)
-        whole = std::min(cap, whole * 10 + (text[i] - '0'));
-    const bool hasWholeDigits = i > 0;
-
-    // The fraction only decides the rounding: below, exactly, or above one half.
-    int versusHalf = -1;
-    bool hasFractionDigits = false;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        const std::size_t first = i;
-        for (; i < text.size() && isDigit(text[i]); ++i) {
-            if (i == first)
-                versusHalf = text[i] > '5' ? 1 : (text[i] == '5' ? 0 : -1);
-            else if (versusHalf == 0 && text[i] != '0')
-                versusHalf = 1;
-        }
-        hasFractionDigits = i > first;
-    }
-    if (i != text.size() || !(hasWholeDigits || hasFractionDigits))
+    const DecimalScan number = scanDecimal(text);
+    if (number.length == 0 || number.length != text.size() || number.hasExponent)
         return {0, LengthProblem::notANumber};
+    if (number.isZero())
+        return {0, LengthProblem::none};
+    if (number.leadingPower() >= 10) // at least 10^10, far outside 32 bits
+        return {0, LengthProblem::outOfRange};
 
-    if (versusHalf > 0 || (versusHalf == 0 && whole % 2 == 1))
-        whole = std::min(cap, whole + 1);
-    const std::int64_t value = negative ? -whole : whole;
+    std::int64_t whole = 0; // below 10^10: fits, however many leading zeros the text has
+    std::from_chars(number.whole.data(), number.whole.data() + number.whole.size(), whole);
+    // The fraction only decides the rounding: below, exactly at, or above one half.
+    const int firstFractionDigit = number.digitAt(-1);
+    const bool aboveHalf =
+        firstFractionDigit > 5 || (firstFractionDigit == 5 && number.trailingPower() < -1);
+    const bool exactlyHalf = firstFractionDigit == 5 && number.trailingPower() == -1;
+    if (aboveHalf || (exactlyHalf && whole % 2 == 1))
+        ++whole;
+
+    const std::int64_t value = number.negative ? -whole : whole;
     if (value > std::numeric_limits<std::int32_t>::max() ||
         value < std::numeric_limits<std::int32_t>::min())
         return {0, LengthProblem::outOfRange};

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 
 namespace quentara {
 namespace {
@@ -36,6 +37,35 @@ TEST(LeadingNumber, ANumberBeyondADoubleIsInfiniteAndATinyOneIsZero) {
     EXPECT_EQ(LeadingNumber("1E-999"), 0.0);
     EXPECT_EQ(LeadingNumber("0." + std::string(400, '0') + "1"), 0.0);
 }
+
+// Overflow and underflow follow the value's own power of ten, wherever its digits stand.
+struct Extreme {
+    const char* name;
+    std::string text;
+    double expected;
+};
+
+class LeadingNumberExtremes : public testing::TestWithParam<Extreme> {};
+
+TEST_P(LeadingNumberExtremes, OverflowsAndUnderflowsByTheValuesPowerOfTen) {
+    EXPECT_EQ(LeadingNumber(GetParam().text), GetParam().expected);
+}
+
+constexpr double infinity = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LeadingNumberExtremes,
+    testing::Values(
+        Extreme{"FractionDigitsWithALargeExponent", "0.0000001e400", infinity},
+        Extreme{"OnlyFractionDigitsWithALargeExponent", ".5e309", infinity},
+        Extreme{"NegativeWithOnlyFractionDigits", "-.5e309", -infinity},
+        Extreme{"ManyWholeDigitsWithANegativeExponent", std::string("1").append(400, '0') + "e-1",
+                infinity},
+        Extreme{"WholeDigitsBelowTheSmallestDouble", "1000e-330", 0.0},
+        Extreme{"AboveTheLargestDoubleByItsSeventeenthDigit", "1.7976931348623159e308", infinity},
+        Extreme{"TheLargestDouble", "1.7976931348623157e308", 1.7976931348623157e308},
+        Extreme{"TheSmallestDouble", "4.9406564584124654e-324", 4.9406564584124654e-324}),
+    [](const testing::TestParamInfo<Extreme>& info) { return info.param.name; });
 
 struct Plain {
     double value;

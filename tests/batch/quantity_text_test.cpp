@@ -1,6 +1,7 @@
 #include "batch/quantity_text.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 namespace quentara {
 namespace {
@@ -43,6 +44,36 @@ INSTANTIATE_TEST_SUITE_P(
                     Quantity{"1000000000000000", 0, large}, Quantity{"1E15", 0, large},
                     Quantity{"1E999999999999", 0, large},
                     Quantity{"1E-999999999999", 0, fraction}));
+
+// Texts far longer than any exponent cap: the exponent must be read exactly, whatever its size.
+struct LongQuantity {
+    const char* name;
+    std::string text;
+    std::uint64_t quantity;
+    QuantityProblem problem;
+};
+
+class LongQuantityRule : public testing::TestWithParam<LongQuantity> {};
+
+TEST_P(LongQuantityRule, ReadsTheExactValueHoweverLongTheText) {
+    const QuantityReading reading = ReadQuantityText(GetParam().text);
+    EXPECT_EQ(reading.problem, GetParam().problem);
+    EXPECT_EQ(reading.quantity, GetParam().quantity);
+}
+
+const std::string millionZeros = "1" + std::string(1'000'010, '0');
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LongQuantityRule,
+    testing::Values(LongQuantity{"TenWrittenWithAMillionZeros", millionZeros + "E-1000009", 10, ok},
+                    LongQuantity{"OneWrittenWithAMillionZeros", millionZeros + "e-1000010", 1, ok},
+                    LongQuantity{"ATenthWrittenWithAMillionZeros", millionZeros + "E-1000011", 0,
+                                 fraction},
+                    LongQuantity{"TenWrittenWithAMillionFractionZeros",
+                                 "0." + std::string(1'000'000, '0') + "1E1000002", 10, ok},
+                    LongQuantity{"AnExponentWithAMillionLeadingZeros",
+                                 "3E" + std::string(1'000'000, '0') + "2", 300, ok}),
+    [](const testing::TestParamInfo<LongQuantity>& info) { return info.param.name; });
 
 struct Reason {
     QuantityProblem problem;

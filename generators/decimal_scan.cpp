@@ -1,0 +1,91 @@
+#include "generators/decimal_scan.h"
+
+#include "generators/text_scan.h"
+
+#include <algorithm>
+
+namespace quentara {
+namespace {
+
+std::size_t digitsEnd(std::string_view text, std::size_t from) {
+    while (from < text.size() && isDigit(text[from]))
+        ++from;
+    return from;
+}
+
+std::int64_t signedSize(std::size_t size) {
+    return static_cast<std::int64_t>(size);
+}
+
+} // namespace
+
+DecimalScan scanDecimal(std::string_view text) {
+    DecimalScan scan;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        scan.negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+    std::size_t end = digitsEnd(text, i);
+    scan.whole = text.substr(i, end - i);
+    i = end;
+    if (i < text.size() && text[i] == '.') {
+        end = digitsEnd(text, i + 1);
+        scan.fraction = text.substr(i + 1, end - i - 1);
+        i = end;
+    }
+    if (scan.whole.empty() && scan.fraction.empty())
+        return {};
+
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        std::size_t j = i + 1;
+        const bool negativeExponent = j < text.size() && text[j] == '-';
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        end = digitsEnd(text, j);
+        if (end > j) {
+            std::int64_t exponent = 0;
+            for (; j < end; ++j)
+                exponent = std::min(exponent * 10 + (text[j] - '0'), decimalExponentCap);
+            scan.hasExponent = true;
+            scan.exponent = negativeExponent ? -exponent : exponent;
+            i = end;
+        }
+    }
+    scan.magnitude = text.substr(start, i - start);
+    scan.length = i;
+    return scan;
+}
+
+bool DecimalScan::isZero() const {
+    return whole.find_first_not_of('0') == std::string_view::npos &&
+           fraction.find_first_not_of('0') == std::string_view::npos;
+}
+
+std::int64_t DecimalScan::leadingPower() const {
+    const std::size_t inWhole = whole.find_first_not_of('0');
+    if (inWhole != std::string_view::npos)
+        return signedSize(whole.size() - 1 - inWhole) + exponent;
+    return -signedSize(fraction.find_first_not_of('0') + 1) + exponent;
+}
+
+std::int64_t DecimalScan::trailingPower() const {
+    const std::size_t inFraction = fraction.find_last_not_of('0');
+    if (inFraction != std::string_view::npos)
+        return -signedSize(inFraction + 1) + exponent;
+    return signedSize(whole.size() - 1 - whole.find_last_not_of('0')) + exponent;
+}
+
+int DecimalScan::digitAt(std::int64_t power) const {
+    const std::int64_t written = power - exponent; // the power as the digits stand without "E"
+    if (written >= 0) {
+        if (written >= signedSize(whole.size()))
+            return 0;
+        return whole[whole.size() - 1 - static_cast<std::size_t>(written)] - '0';
+    }
+    const auto index = static_cast<std::size_t>(-written - 1);
+    return index < fraction.size() ? fraction[index] - '0' : 0;
+}
+
+} // namespace quentara

@@ -1,0 +1,53 @@
+#include "generators/decimal_scan.h"
+
+#include <gtest/gtest.h>
+
+namespace quentara {
+namespace {
+
+struct Scanned {
+    const char* name;
+    const char* text;
+    std::size_t length;
+    std::int64_t leadingPower;
+    std::int64_t trailingPower;
+};
+
+class ScanDecimalTable : public testing::TestWithParam<Scanned> {};
+
+TEST_P(ScanDecimalTable, ReadsTheLongestNumberAndThePowersOfItsOuterDigits) {
+    const DecimalScan number = scanDecimal(GetParam().text);
+    EXPECT_EQ(number.length, GetParam().length);
+    EXPECT_EQ(number.leadingPower(), GetParam().leadingPower);
+    EXPECT_EQ(number.trailingPower(), GetParam().trailingPower);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ScanDecimalTable,
+    testing::Values(Scanned{"WholeAndFraction", "123.45", 6, 2, -2},
+                    Scanned{"ZerosAroundTheDigits", "-00120.0300x", 11, 2, -2},
+                    Scanned{"FractionOnly", ".05", 3, -2, -2},
+                    Scanned{"MarkWithoutFraction", "+5.", 3, 0, 0},
+                    Scanned{"Exponent", "12E3", 4, 4, 3},
+                    Scanned{"NegativeExponent", "12e-3 ", 5, -2, -3},
+                    Scanned{"ExponentWithoutDigitsEndsTheNumber", "7E+x", 1, 0, 0},
+                    Scanned{"ExponentBeyondAnyText", "1E99999999999999999999", 22,
+                            1'000'000'000'000'000'000, 1'000'000'000'000'000'000}),
+    [](const testing::TestParamInfo<Scanned>& info) { return info.param.name; });
+
+TEST(ScanDecimal, FindsNoNumberWithoutADigit) {
+    for (const char* text : {"", "+", "-.", ".e5", "E5", "x1", " 1"})
+        EXPECT_EQ(scanDecimal(text).length, 0U) << '"' << text << '"';
+}
+
+TEST(ScanDecimal, GivesTheDigitOfEachPowerOfTen) {
+    const DecimalScan number = scanDecimal("12.5E1");
+    EXPECT_EQ(number.digitAt(2), 1);
+    EXPECT_EQ(number.digitAt(1), 2);
+    EXPECT_EQ(number.digitAt(0), 5);
+    EXPECT_EQ(number.digitAt(-1), 0);
+    EXPECT_EQ(number.digitAt(3), 0);
+}
+
+} // namespace
+} // namespace quentara
