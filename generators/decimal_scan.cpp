@@ -46,8 +46,12 @@ DecimalScan scanDecimal(std::string_view text) {
         end = digitsEnd(text, j);
         if (end > j) {
             std::int64_t exponent = 0;
-            for (; j < end; ++j)
-                exponent = std::min(exponent * 10 + (text[j] - '0'), decimalExponentCap);
+            for (; j < end; ++j) {
+                // From a tenth of the cap on, one more digit reaches the cap.
+                exponent = exponent < decimalExponentCap / 10
+                               ? std::min(exponent * 10 + (text[j] - '0'), decimalExponentCap)
+                               : decimalExponentCap;
+            }
             scan.hasExponent = true;
             scan.exponent = negativeExponent ? -exponent : exponent;
             i = end;
