@@ -35,19 +35,5 @@ INSTANTIATE_TEST_SUITE_P(
                             1'000'000'000'000'000'000, 1'000'000'000'000'000'000}),
     [](const testing::TestParamInfo<Scanned>& info) { return info.param.name; });
 
-TEST(ScanDecimal, FindsNoNumberWithoutADigit) {
-    for (const char* text : {"", "+", "-.", ".e5", "E5", "x1", " 1"})
-        EXPECT_EQ(scanDecimal(text).length, 0U) << '"' << text << '"';
-}
-
-TEST(ScanDecimal, GivesTheDigitOfEachPowerOfTen) {
-    const DecimalScan number = scanDecimal("12.5E1");
-    EXPECT_EQ(number.digitAt(2), 1);
-    EXPECT_EQ(number.digitAt(1), 2);
-    EXPECT_EQ(number.digitAt(0), 5);
-    EXPECT_EQ(number.digitAt(-1), 0);
-    EXPECT_EQ(number.digitAt(3), 0);
-}
-
 } // namespace
 } // namespace quentara
