@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         Extreme{"AboveTheLargestDoubleByItsSeventeenthDigit", "1.7976931348623159e308", infinity},
         Extreme{"TheLargestDouble", "1.7976931348623157e308", 1.7976931348623157e308},
         Extreme{"TheSmallestDouble", "4.9406564584124654e-324", 4.9406564584124654e-324}),
-    [](const testing::TestParamInfo<Extreme>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<Extreme>& row) { return row.param.name; });
 
 struct Plain {
     double value;

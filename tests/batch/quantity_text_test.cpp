@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  "0." + std::string(1'000'000, '0') + "1E1000002", 10, ok},
                     LongQuantity{"AnExponentWithAMillionLeadingZeros",
                                  "3E" + std::string(1'000'000, '0') + "2", 300, ok}),
-    [](const testing::TestParamInfo<LongQuantity>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<LongQuantity>& row) { return row.param.name; });
 
 struct Reason {
     QuantityProblem problem;

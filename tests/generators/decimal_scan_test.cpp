@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Scanned{"ExponentWithoutDigitsEndsTheNumber", "7E+x", 1, 0, 0},
                     Scanned{"ExponentBeyondAnyText", "1E9999999999999999999999", 24,
                             1'000'000'000'000'000'000, 1'000'000'000'000'000'000}),
-    [](const testing::TestParamInfo<Scanned>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<Scanned>& row) { return row.param.name; });
 
 } // namespace
 } // namespace quentara
