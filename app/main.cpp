@@ -9,6 +9,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(quentara::programName));
     QApplication::setApplicationVersion(QString::fromLatin1(quentara::programVersion));
+    // The name of the installed desktop entry, so desktops show the window with its icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(quentara::applicationId));
 
     // Passwords are only ever drawn from the operating system's secure source; without it,
     // stop rather than hand out guessable passwords.
