@@ -11,6 +11,7 @@
 #include "program_info.h"
 
 #include <QString>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <span>
@@ -39,7 +40,8 @@ constexpr const char* usageText =
     "      Prints a user name: two characters of FIRST, three of LAST and two random digits.\n"
     "\n"
     "LIST names the character classes, separated by commas: upper,lower,digits,symbols.\n"
-    "Options take their value as the next argument or after \"=\" (--length=16).\n"
+    "Options take their value as the next argument or after \"=\" (--length=16); after \"--\"\n"
+    "every argument is a value, so a name may begin with \"-\".\n"
     "  --help      shows this text\n"
     "  --version   shows the program's name and version\n"
     "\n"
