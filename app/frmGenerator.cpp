@@ -3,11 +3,13 @@
 #include "about/frmAbout.h"
 #include "app/copy_shortcut_filter.h"
 #include "app/grapheme_boundaries.h"
+#include "app/strength_note.h"
 #include "batch/batch_run.h"
 #include "batch/spin_button.h"
 #include "generators/hex_string.h"
 #include "generators/length_text.h"
 #include "generators/password_composer.h"
+#include "generators/strength.h"
 #include "generators/username.h"
 #include "program_info.h"
 #include "widgets/clipboard.h"
@@ -149,6 +151,13 @@ void frmGenerator::buildControls() {
     attachLabel(lblLastname, txtLastname);
     attachLabel(lblHex, txtHexResult);
 
+    resultStrength_ = new StrengthNote(txtResult, "password");
+    hexStrength_ = new StrengthNote(txtHexResult, "hex string");
+    userStrength_ = new StrengthNote(txtUserresult, "user name");
+    connect(Combo1, &QComboBox::currentTextChanged, this, &frmGenerator::showBatchStrength);
+    for (QCheckBox* box : {check2, Check1, check4, Check3})
+        connect(box, &QCheckBox::toggled, this, &frmGenerator::showBatchStrength);
+
     connect(cmdGenerate, &QPushButton::clicked, this, &frmGenerator::cmdGenerate_Click);
     connect(cmdHexGenerate, &QPushButton::clicked, this, &frmGenerator::cmdHexGenerate_Click);
     connect(cmduserGenerate, &QPushButton::clicked, this, &frmGenerator::cmduserGenerate_Click);
@@ -196,6 +205,7 @@ void frmGenerator::setFocusOrder() {
 void frmGenerator::Form_Load() {
     easyClasses_.tickAll();
     fileClasses_.tickAll();
+    showBatchStrength();
 }
 
 void frmGenerator::closeEvent(QCloseEvent* event) {
@@ -240,13 +250,18 @@ std::optional<std::string> frmGenerator::EasyPassword() {
 }
 
 void frmGenerator::cmdGenerate_Click() {
-    if (const std::optional<std::string> password = EasyPassword())
-        txtResult->setText(QString::fromStdString(*password));
+    if (const std::optional<std::string> password = EasyPassword()) {
+        // The rule's figures: the password's length is what was asked for, or it is empty.
+        resultStrength_->show(
+            QString::fromStdString(*password),
+            PasswordStrength(static_cast<std::int32_t>(password->size()), easyClasses_.ticks()));
+    }
 }
 
 void frmGenerator::cmdHexGenerate_Click() {
     const std::string hex = ComposeHexString(cmbBits->currentText().toStdString());
-    txtHexResult->setText(QString::fromStdString(hex));
+    hexStrength_->show(QString::fromStdString(hex),
+                       HexStrength(static_cast<std::int32_t>(hex.size())));
 }
 
 void frmGenerator::cmduserGenerate_Click() {
@@ -254,7 +269,7 @@ void frmGenerator::cmduserGenerate_Click() {
     const QByteArray lastName = txtLastname->text().toUtf8();
     const std::string name =
         ComposeUsername(firstName.toStdString(), lastName.toStdString(), GraphemeBoundaries());
-    txtUserresult->setText(QString::fromStdString(name));
+    userStrength_->show(QString::fromStdString(name), UsernameStrength());
 }
 
 void frmGenerator::SetCopyText(const std::int16_t& tabIndex) {

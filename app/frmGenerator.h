@@ -25,6 +25,7 @@ namespace quentara {
 
 class BatchRun;
 class SpinButton;
+class StrengthNote;
 class TabControl;
 class frmAbout;
 
@@ -73,6 +74,7 @@ private:
     // File Generator
     std::optional<PasswordAppender> FilePassword(const QString& fileName);
     void stepQuantity(double amount);
+    void showBatchStrength(); // on cmdGenerateFile, whenever the length or a tick changes
     std::unique_ptr<BatchRun> batchRun_;
     bool closeAfterBatch_ = false; // a close request came during a run
 
@@ -134,6 +136,11 @@ private:
     QAction* mnuExit = nullptr;
     QMenu* mnuParrenthelp = nullptr;
     QAction* mnuAbout = nullptr;
+
+    // The strength of the result on show in each result box.
+    StrengthNote* resultStrength_ = nullptr;
+    StrengthNote* hexStrength_ = nullptr;
+    StrengthNote* userStrength_ = nullptr;
 
     // The one About dialog, while it is loaded.
     QPointer<frmAbout> aboutDialog_;

@@ -1,5 +1,6 @@
 // The File Generator tab's handlers: the batch run, the quantity spinner, the file chooser.
 #include "app/frmGenerator.h"
+#include "app/strength_note.h"
 #include "batch/batch_file_choice.h"
 #include "batch/batch_run.h"
 #include "batch/quantity_step.h"
@@ -7,6 +8,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace quentara {
 
@@ -37,6 +39,12 @@ void frmGenerator::cmdGenerateFile_Click() {
     batchRun_->run(fileName, *quantity, *password);
     if (closeAfterBatch_)
         close();
+}
+
+void frmGenerator::showBatchStrength() {
+    const QString note = batchStrengthNote(Combo1->currentText(), fileClasses_.ticks());
+    cmdGenerateFile->setToolTip(note);
+    cmdGenerateFile->setAccessibleDescription(note);
 }
 
 void frmGenerator::stepQuantity(double amount) {

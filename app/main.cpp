@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/frmGenerator.h"
 #include "generators/random.h"
 #include "program_info.h"
@@ -6,6 +7,10 @@
 #include <QMessageBox>
 
 int main(int argc, char* argv[]) {
+    // The command line is served before any QApplication exists: it needs no display.
+    if (quentara::wantsCommandLine(argc))
+        return quentara::RunCommandLine(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(quentara::programName));
     QApplication::setApplicationVersion(QString::fromLatin1(quentara::programVersion));

@@ -1,5 +1,6 @@
 #include "generators/hex_string.h"
 
+#include "generators/character_class.h"
 #include "generators/random.h"
 
 namespace quentara {
@@ -20,7 +21,8 @@ std::string ComposeHexString(std::string_view bitsText) {
     result.reserve(static_cast<std::size_t>(count));
     for (std::int32_t position = 1; position <= count; ++position) {
         const bool letter = DrawCode(2, 1) == 1;
-        result += CharFromCode(letter ? DrawCode(6, 65) : DrawCode(10, 48));
+        const CharacterClass& cls = letter ? hexLetterClass : digitClass;
+        result += CharFromCode(DrawCode(cls.span, cls.base));
     }
     return result;
 }

@@ -1,0 +1,20 @@
+// The program without its window: passwords, the batch file, hex strings and user names from
+// the command line. Runs before any QApplication exists, so no display is needed.
+#pragma once
+
+namespace quentara {
+
+// Exit codes: 0 done, 1 the output could not be written, 2 a bad argument.
+inline constexpr int exitDone = 0;
+inline constexpr int exitNotWritten = 1;
+inline constexpr int exitBadArgument = 2;
+
+// True when the arguments ask for more than the window.
+inline bool wantsCommandLine(int argc) {
+    return argc > 1;
+}
+
+// Reads the arguments (argv[1] on) and carries out what they ask for; the exit code.
+int RunCommandLine(int argc, char* argv[]);
+
+} // namespace quentara

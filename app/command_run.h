@@ -1,0 +1,10 @@
+// Carries out a checked command-line request: prints or writes, and gives the exit code.
+#pragma once
+
+#include "app/command_request.h"
+
+namespace quentara {
+
+int RunCommand(const CommandRequest& request);
+
+} // namespace quentara

@@ -1,0 +1,161 @@
+// The real executable, started as a user's shell would, without a display: any window-system
+// start (a QApplication) would fail at once on the "xcb" platform with no DISPLAY.
+#include "support/row_name.h"
+#include "support/temp_folder.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace quentara {
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Outcome runQuentara(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUENTARA_EXE), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Every line of `text` matches `line`, and there are `lines` of them.
+void expectLines(const QString& text, const char* line, int lines) {
+    const QRegularExpression pattern(QStringLiteral("\\A(%1\n){%2}\\z").arg(line).arg(lines));
+    EXPECT_TRUE(pattern.match(text).hasMatch()) << text.toStdString();
+}
+
+TEST(CommandLine, VersionAndHelp) {
+    const Outcome version = runQuentara({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "Quentara 1.1.6\n");
+    EXPECT_EQ(version.err, "");
+    const Outcome help = runQuentara({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: quentara [COMMAND [ARGUMENTS]]\n"))
+        << help.out.toStdString();
+}
+
+TEST(CommandLine, PrintsPasswordsHexStringsAndUserNames) {
+    const Outcome defaults = runQuentara({"password"});
+    EXPECT_EQ(defaults.exitCode, 0);
+    expectLines(defaults.out, "[A-Za-z0-9#$%&'()*+]{6}", 1);
+    const Outcome chosen =
+        runQuentara({"password", "--length", "16", "--count=5", "--classes", "digits,symbols"});
+    expectLines(chosen.out, "[0-9#$%&'()*+]{16}", 5);
+    expectLines(runQuentara({"hex", "32"}).out, "[0-9A-F]{8}", 1);
+    expectLines(runQuentara({"username", "Åsa", "Ørsted"}).out, "ÅsØrs[0-9]{2}", 1);
+    expectLines(runQuentara({"username", "--", "-x", ""}).out, "-x[0-9]{2}", 1);
+}
+
+struct Refused {
+    const char* name;
+    QStringList arguments;
+    const char* message;
+};
+
+class RefusedArgument : public testing::TestWithParam<Refused> {};
+
+TEST_P(RefusedArgument, GetsTheMessageAndExitCode2) {
+    const Outcome outcome = runQuentara(GetParam().arguments);
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err, GetParam().message);
+}
+
+#define TRY_HELP "Type \"quentara --help\" for what Quentara understands.\n"
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RefusedArgument,
+    testing::Values(
+        Refused{"unknownCommand", {"passwd"}, "Quentara has no command \"passwd\".\n" TRY_HELP},
+        Refused{"lengthNotANumber",
+                {"password", "--length", "abc"},
+                "The length \"abc\" is not a number.\nType a whole number of characters from 0 to "
+                "1000000, for example 12.\n"},
+        Refused{"countZero",
+                {"password", "--count", "0"},
+                "The count \"0\" is below 1.\nType a whole number of passwords from 1 to "
+                "999999999999999, for example 10.\n"},
+        Refused{"unknownClass",
+                {"password", "--classes", "upper,greek"},
+                "The character class \"greek\" is unknown.\nName the classes separated by "
+                "commas, from upper,lower,digits,symbols.\n"},
+        Refused{"optionWithoutValue",
+                {"password", "--length"},
+                "The option --length needs a value.\n" TRY_HELP},
+        Refused{"optionOfAnotherCommand",
+                {"password", "--quantity", "5"},
+                "The command \"password\" has no option \"--quantity\".\n" TRY_HELP},
+        Refused{"bitsNotOffered",
+                {"hex", "12"},
+                "The number of bits \"12\" is not offered.\nType one of 4, 8, 16, 32, 64, 128, "
+                "256, 512, 1024, 2048, 4096, 8192.\n"},
+        Refused{"usernameWithOneName",
+                {"username", "Ann"},
+                "The command \"username\" needs a first and a last name, for "
+                "example:\nquentara username FIRST LAST\n"},
+        Refused{"versionWithMore",
+                {"--version", "now"},
+                "\"--version\" takes no further arguments.\n" TRY_HELP}),
+    RowName());
+
+TEST(CommandLine, WritesTheBatchFileInTheWindowsFormat) {
+    TempFolder folder;
+    const std::filesystem::path file = folder / "passwords.txt";
+    const Outcome outcome =
+        runQuentara({"file", QString::fromStdString(file.string()), "--quantity", "12", "--length",
+                     "5", "--classes", "symbols"});
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.out + outcome.err, ""); // no progress line off a terminal
+    const std::string bytes = readBytes(file);
+    EXPECT_EQ(bytes.size(), 9 * 16 + 3 * 17u);
+    QString expected = "\\A";
+    for (int line = 1; line <= 12; ++line)
+        expected += QStringLiteral("nr\\. %1    [#$%&'()*+]{5}\r\n").arg(line);
+    EXPECT_TRUE(
+        QRegularExpression(expected + "\\z").match(QString::fromStdString(bytes)).hasMatch())
+        << bytes;
+#ifndef _WIN32
+    EXPECT_EQ(std::filesystem::status(file).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+#endif
+    EXPECT_EQ(folder.names(), std::set<std::string>{"passwords.txt"});
+}
+
+TEST(CommandLine, RefusedFileArgumentsLeaveTheFileAsItWas) {
+    TempFolder folder;
+    const std::filesystem::path file = folder / "keep.txt";
+    writeBytes(file, "nr. 1    old\r\n");
+    const QString name = QString::fromStdString(file.string());
+    const Outcome quantity = runQuentara({"file", name, "--quantity", "12abc"});
+    EXPECT_EQ(quantity.exitCode, 2);
+    EXPECT_EQ(quantity.err, "The file \"" + name +
+                                "\" was not written, and nothing on disk was changed.\nThe "
+                                "quantity \"12abc\" is not a number.\nType a whole number of "
+                                "lines from 1 to 999999999999999, for example 5000.\n");
+    EXPECT_EQ(runQuentara({"file", name, "--length", "x"}).exitCode, 2);
+    EXPECT_EQ(readBytes(file), "nr. 1    old\r\n");
+
+    const QString missing = QString::fromStdString((folder / "missing" / "new.txt").string());
+    const Outcome unwritable = runQuentara({"file", missing});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_EQ(unwritable.err, "The file \"" + missing +
+                                  "\" was not written, and nothing on disk was changed.\nIts "
+                                  "folder does not exist.\n");
+    EXPECT_EQ(folder.names(), std::set<std::string>{"keep.txt"});
+}
+
+} // namespace
+} // namespace quentara
