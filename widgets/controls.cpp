@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,8 +55,9 @@ QComboBox* makeComboBox(QWidget* page, const char* name, const QStringList& item
     combo->addItems(items);
     combo->setInsertPolicy(QComboBox::NoInsert); // Enter must not add typed text to the list
     combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
-    // Typed texts are compared exactly, so "8 BITS" must not be completed into "8 bits".
-    combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    // Typed texts are compared exactly as typed: Qt's default completer would turn a typed
+    // "2" into "256 bits" and "8 BITS" into "8 bits". Picking from the list needs none.
+    combo->setCompleter(nullptr);
     combo->setEditText(text);
     return combo;
 }
