@@ -4,16 +4,76 @@
 #include <QTextBoundaryFinder>
 
 namespace quentara {
+namespace {
+
+constexpr char32_t zeroWidthJoiner = 0x200D;
+
+bool isRegionalIndicator(char32_t c) {
+    return c >= 0x1F1E6 && c <= 0x1F1FF;
+}
+
+// The code point that starts at `at`, or that ends just before it.
+char32_t codePointAt(QStringView text, qsizetype at) {
+    if (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+        return QChar::surrogateToUcs4(text[at], text[at + 1]);
+    return text[at].unicode();
+}
+
+qsizetype codePointStartBefore(QStringView text, qsizetype at) {
+    return at >= 2 && text[at - 1].isLowSurrogate() && text[at - 2].isHighSurrogate() ? at - 2
+                                                                                      : at - 1;
+}
+
+// Qt 6.4's finder reports every UTF-16 unit as a boundary where an emoji stands before
+// text of a complex script (Devanagari, Thai, Sharada ...), halves of surrogate pairs
+// included. Such a boundary is dropped where no character can end: inside a surrogate pair,
+// between the two regional indicators of a flag, before a combining mark, an emoji modifier
+// or a joiner, and between a joiner and the emoji it joins.
+bool insideACharacter(QStringView text, qsizetype at) {
+    if (at <= 0 || at >= text.size())
+        return false;
+    if (text[at - 1].isHighSurrogate() && text[at].isLowSurrogate())
+        return true;
+    const char32_t next = codePointAt(text, at);
+    const char32_t previous = codePointAt(text, codePointStartBefore(text, at));
+    if (isRegionalIndicator(next)) {
+        // Indicators pair up from the start of their run.
+        qsizetype before = 0;
+        for (qsizetype start = at; start > 0; ++before) {
+            start = codePointStartBefore(text, start);
+            if (!isRegionalIndicator(codePointAt(text, start)))
+                break;
+        }
+        return before % 2 == 1;
+    }
+    switch (QChar::category(next)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+        return true;
+    default:
+        break;
+    }
+    const bool emojiModifier = next >= 0x1F3FB && next <= 0x1F3FF;
+    const bool joinedEmoji =
+        previous == zeroWidthJoiner && QChar::category(next) == QChar::Symbol_Other;
+    return emojiModifier || next == zeroWidthJoiner || joinedEmoji;
+}
+
+} // namespace
 
 std::size_t GraphemeBoundaries::leadingBytes(std::string_view text, std::size_t count) const {
     const QString decoded = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, decoded);
     qsizetype end = 0;
-    for (std::size_t found = 0; found < count; ++found) {
+    for (std::size_t found = 0; found < count;) {
         const qsizetype next = finder.toNextBoundary();
         if (next < 0)
             break;
+        if (insideACharacter(decoded, next))
+            continue;
         end = next;
+        ++found;
     }
     // Back to UTF-8 bytes; the caller's text is valid UTF-8, so this is where it ends there.
     return static_cast<std::size_t>(QStringView(decoded).left(end).toUtf8().size());

@@ -13,7 +13,8 @@ class CharacterBoundaries {
 public:
     virtual ~CharacterBoundaries() = default;
     // Byte length of the first `count` characters of the UTF-8 `text`; all of it when it
-    // has fewer. Never ends inside a character.
+    // has fewer. The composer does not rely on it: a cut inside a code point or between the
+    // two halves of a flag moves back to that character's start.
     virtual std::size_t leadingBytes(std::string_view text, std::size_t count) const = 0;
 };
 

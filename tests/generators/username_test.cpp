@@ -94,5 +94,49 @@ TEST(ComposeUsername, NeverReadsPastAName) {
     EXPECT_EQ(ComposeUsername("ab", "c", Overreaching()), "abc00");
 }
 
+// A boundary source that cuts where it is told, right or wrong.
+class FixedCut final : public CharacterBoundaries {
+public:
+    explicit FixedCut(std::size_t bytes) : bytes_(bytes) {}
+    std::size_t leadingBytes(std::string_view, std::size_t) const override { return bytes_; }
+
+private:
+    std::size_t bytes_;
+};
+
+struct CutCase {
+    const char* name;
+    const char* first;
+    std::size_t cut;
+    const char* expected;
+};
+
+void PrintTo(const CutCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class ComposeUsernameMisplacedCut : public testing::TestWithParam<CutCase> {};
+
+// Whatever the source says, the name part ends on a whole code point and never inside a flag.
+TEST_P(ComposeUsernameMisplacedCut, MovesBackToTheCharactersStart) {
+    const CutCase& row = GetParam();
+    ScriptedRandom script({0.0f, 0.0f});
+    EXPECT_EQ(ComposeUsername(row.first, "", FixedCut(row.cut)), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cuts, ComposeUsernameMisplacedCut,
+    testing::Values(CutCase{"afterTheFirstByteOfAnEmoji", "Jo😀", 3, "Jo00"},
+                    CutCase{"betweenSurrogateHalvesOfAnEmoji", "😀😀", 6, "😀00"},
+                    CutCase{"insideATwoByteLetter", "Üx", 1, "00"},
+                    CutCase{"insideAThreeByteLetter", "山田", 4, "山00"},
+                    CutCase{"betweenTheHalvesOfAFlag", "🇩🇪🇫🇷", 4, "00"},
+                    CutCase{"betweenTheHalvesOfTheSecondFlag", "🇩🇪🇫🇷", 12, "🇩🇪00"},
+                    CutCase{"betweenTwoFlags", "🇩🇪🇫🇷", 8, "🇩🇪00"},
+                    CutCase{"beforeALoneIndicator", "🇩🇪🇫", 8, "🇩🇪00"},
+                    CutCase{"betweenTheHalvesOfAFlagAfterALetter", "a🇩🇪", 5, "a00"},
+                    CutCase{"atTheEnd", "🇩🇪🇫", 12, "🇩🇪🇫00"}),
+    [](const testing::TestParamInfo<CutCase>& info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace quentara
