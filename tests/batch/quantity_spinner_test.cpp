@@ -2,6 +2,8 @@
 #include "batch_window_fixture.h"
 #include "support/row_name.h"
 
+#include <QLocale>
+
 namespace quentara {
 namespace {
 
@@ -87,6 +89,51 @@ INSTANTIATE_TEST_SUITE_P(
                     SpinCase{"heldKeyEachRepeatTakesTen", "5000", Action::heldKey, Qt::Key_B,
                              "4970"}),
     RowName());
+
+struct LocaleCase {
+    const char* name;
+    QLocale::Language language;
+    QLocale::Territory territory;
+    const char* start;
+    const char* expected;
+};
+
+void PrintTo(const LocaleCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class QuantitySpinnerLocale : public BatchWindowTest,
+                              public testing::WithParamInterface<LocaleCase> {
+protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale(GetParam().language, GetParam().territory));
+        BatchWindowTest::SetUp();
+    }
+    void TearDown() override { QLocale::setDefault(saved_); }
+
+private:
+    const QLocale saved_;
+};
+
+// A fraction is written with the user's decimal mark; the text is still read with ".".
+TEST_P(QuantitySpinnerLocale, WritesTheLocalesDecimalMark) {
+    selectFileTab();
+    control<QLineEdit>("txtQuantity")->setText(GetParam().start);
+    SpinButton* spin = control<SpinButton>("SpinButton1");
+    QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, 2));
+    EXPECT_EQ(quantity(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, QuantitySpinnerLocale,
+    testing::Values(
+        LocaleCase{"germanComma", QLocale::German, QLocale::Germany, "7.5", "17,5"},
+        LocaleCase{"germanWholeHasNoMark", QLocale::German, QLocale::Germany, "5000", "5010"},
+        LocaleCase{"germanCommaEndsTheNumber", QLocale::German, QLocale::Germany, "7,5", "17"},
+        LocaleCase{"americanDot", QLocale::English, QLocale::UnitedStates, "7.5", "17.5"},
+        // The Arabic mark is not one byte of ASCII: the quantity stays plain "."
+        LocaleCase{"arabicMarkFallsBackToDot", QLocale::Arabic, QLocale::Egypt, "-0.25", "9.75"}),
+    [](const testing::TestParamInfo<LocaleCase>& info) { return std::string(info.param.name); });
 
 TEST_F(BatchWindowTest, EveryArrowPressReachesItsHandler) {
     selectFileTab();
