@@ -38,23 +38,23 @@ std::string oneClass(const std::vector<float>& values, ClassTicks ticks) {
     return ComposePassword(static_cast<std::int32_t>(values.size()), ticks);
 }
 
+// Pairs each value with a fixed draw, the value first or second.
+std::vector<float> paired(const std::vector<float>& values, float fixed, bool valueFirst) {
+    std::vector<float> draws(2 * values.size(), fixed);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        draws[2 * i + (valueFirst ? 0 : 1)] = values[i];
+    return draws;
+}
+
 // Each value picks the class; the draw after it, 0, gives the class's first character.
 std::string pickedClass(const std::vector<float>& values, ClassTicks ticks) {
-    std::vector<float> draws;
-    draws.reserve(2 * values.size());
-    for (const float value : values)
-        draws.insert(draws.end(), {value, 0.0f});
-    ScriptedRandom script(std::move(draws));
+    ScriptedRandom script(paired(values, 0.0f, true));
     return ComposePassword(static_cast<std::int32_t>(values.size()), ticks);
 }
 
 // Each value is the coin (with 0 after it: "A" or "0") or the code after a fixed coin.
 std::string hexCharacters(const std::vector<float>& values, bool valueIsCoin, float coin) {
-    std::vector<float> draws;
-    draws.reserve(2 * values.size());
-    for (const float value : values)
-        draws.insert(draws.end(), {valueIsCoin ? value : coin, valueIsCoin ? 0.0f : value});
-    ScriptedRandom script(std::move(draws));
+    ScriptedRandom script(paired(values, valueIsCoin ? 0.0f : coin, valueIsCoin));
     std::string produced;
     while (produced.size() < values.size())
         produced += ComposeHexString("8192 bits");
