@@ -1,5 +1,6 @@
 #include "generators/random.h"
-#include "main_window_fixture.h"
+#include "support/main_window_fixture.h"
+#include "support/row_name.h"
 
 #include <QAbstractItemView>
 #include <optional>
@@ -67,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TypedCase{"easyLengthFive", easyLength, "5", std::vector(10, 0.0f), "AAAAA"},
                     TypedCase{"fileLengthOne", fileLength, "1", {}, ""},
                     TypedCase{"fileLengthFour", fileLength, "4", {}, ""}),
-    [](const testing::TestParamInfo<TypedCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 // Picking from the drop-down list still sets the box's text.
 TEST_F(MainWindowTest, AnItemPickedFromTheListIsTheText) {

@@ -1,6 +1,8 @@
 #include "app/grapheme_boundaries.h"
 #include "generators/random.h"
 #include "generators/username.h"
+#include "support/draws.h"
+#include "support/row_name.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -9,8 +11,6 @@
 
 namespace quentara {
 namespace {
-
-constexpr float top = 1.0f - 0x1p-24f;
 
 struct NameCase {
     const char* name;
@@ -29,7 +29,7 @@ class UsernameWithQtBoundaries : public testing::TestWithParam<NameCase> {};
 // UTF-16 unit; the name part still ends on whole characters.
 TEST_P(UsernameWithQtBoundaries, TakesWholeCharactersOnly) {
     const NameCase& row = GetParam();
-    ScriptedRandom script({0.0f, top});
+    ScriptedRandom script({0.0f, largestDraw});
     EXPECT_EQ(ComposeUsername(row.first, row.last, GraphemeBoundaries()), row.expected);
 }
 
@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"skinToneStaysWithItsEmoji", "👍🏽क", "", "👍🏽क09"},
                     NameCase{"familyEmojiBeforeThai", "", "👩‍👩‍👧‍👦กx",
                              "👩‍👩‍👧‍👦กx09"}),
-    [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 bool isValidUtf8(const std::string& text) {
     // Qt replaces every ill-formed sequence, so only valid UTF-8 comes back unchanged.

@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
         LocaleCase{"americanDot", QLocale::English, QLocale::UnitedStates, "7.5", "17.5"},
         // The Arabic mark is not one byte of ASCII: the quantity stays plain "."
         LocaleCase{"arabicMarkFallsBackToDot", QLocale::Arabic, QLocale::Egypt, "-0.25", "9.75"}),
-    [](const testing::TestParamInfo<LocaleCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(BatchWindowTest, EveryArrowPressReachesItsHandler) {
     selectFileTab();

@@ -4,6 +4,8 @@
 #include "generators/password_composer.h"
 #include "generators/random.h"
 #include "generators/username.h"
+#include "support/draws.h"
+#include "support/row_name.h"
 
 #include <array>
 #include <cstdint>
@@ -18,7 +20,6 @@ namespace {
 
 constexpr std::uint32_t drawValues = 1u << 24;
 constexpr std::uint32_t chunk = 1u << 20; // whole hex strings and whole digit pairs
-constexpr float top = 1.0f - 0x1p-24f;
 
 // The k-th of the values that NextRandom can give: k * 2^-24.
 float drawValue(std::uint32_t k) {
@@ -142,17 +143,17 @@ INSTANTIATE_TEST_SUITE_P(
                  [](const std::vector<float>& v) { return hexCharacters(v, false, 0.0f); },
                  "ABCDEF", 2796202},
         SpanCase{"hexDigits",
-                 [](const std::vector<float>& v) { return hexCharacters(v, false, top); },
+                 [](const std::vector<float>& v) { return hexCharacters(v, false, largestDraw); },
                  "0123456789", 1677721},
         SpanCase{"usernameDigits", usernameDigits, "0123456789", 1677721}),
-    [](const testing::TestParamInfo<SpanCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 // Draw values from the test's own seeded generator: the same stream on every run.
 std::vector<float> fixedDraws(std::size_t count) {
     std::mt19937 engine(20261207);
     std::vector<float> draws(count);
     for (float& draw : draws)
-        draw = drawValue(engine() >> 8);
+        draw = drawValue(static_cast<std::uint32_t>(engine() >> 8));
     return draws;
 }
 

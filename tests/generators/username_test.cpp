@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CutCase{"beforeALoneIndicator", "🇩🇪🇫", 8, "🇩🇪00"},
                     CutCase{"betweenTheHalvesOfAFlagAfterALetter", "a🇩🇪", 5, "a00"},
                     CutCase{"atTheEnd", "🇩🇪🇫", 12, "🇩🇪🇫00"}),
-    [](const testing::TestParamInfo<CutCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace
 } // namespace quentara
