@@ -21,18 +21,19 @@ bool isRegionalIndicatorAt(std::string_view text, std::size_t at) {
 
 // The boundary source is not trusted to cut well (a platform's finder has been seen to cut
 // between the halves of a surrogate pair), so a cut inside a character's bytes or between
-// the two regional indicators of a flag moves back to where that character starts.
+// the two regional indicators of a flag moves on to the end of that character: the source
+// counted it, so it is taken whole.
 std::size_t wholeCharactersEnd(std::string_view text, std::size_t end) {
     end = std::min(end, text.size());
-    while (end > 0 && end < text.size() && isContinuationByte(text[end]))
-        --end;
+    while (end < text.size() && isContinuationByte(text[end]))
+        ++end;
     if (!isRegionalIndicatorAt(text, end))
         return end;
     std::size_t indicatorsBefore = 0;
     while (end >= 4 * (indicatorsBefore + 1) &&
            isRegionalIndicatorAt(text, end - 4 * (indicatorsBefore + 1)))
         ++indicatorsBefore;
-    return indicatorsBefore % 2 == 1 ? end - 4 : end;
+    return indicatorsBefore % 2 == 1 ? end + 4 : end;
 }
 
 std::string_view leading(std::string_view text, std::size_t count,

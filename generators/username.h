@@ -14,7 +14,7 @@ public:
     virtual ~CharacterBoundaries() = default;
     // Byte length of the first `count` characters of the UTF-8 `text`; all of it when it
     // has fewer. The composer does not rely on it: a cut inside a code point or between the
-    // two halves of a flag moves back to that character's start.
+    // two halves of a flag moves on to that character's end.
     virtual std::size_t leadingBytes(std::string_view text, std::size_t count) const = 0;
 };
 

@@ -117,8 +117,9 @@ void PrintTo(const CutCase& row, std::ostream* out) {
 
 class ComposeUsernameMisplacedCut : public testing::TestWithParam<CutCase> {};
 
-// Whatever the source says, the name part ends on a whole code point and never inside a flag.
-TEST_P(ComposeUsernameMisplacedCut, MovesBackToTheCharactersStart) {
+// Whatever the source says, the name part ends on a whole code point and never inside a flag:
+// the character that the cut falls in is taken whole.
+TEST_P(ComposeUsernameMisplacedCut, TakesTheCutCharacterWhole) {
     const CutCase& row = GetParam();
     ScriptedRandom script({0.0f, 0.0f});
     EXPECT_EQ(ComposeUsername(row.first, "", FixedCut(row.cut)), row.expected);
@@ -126,15 +127,15 @@ TEST_P(ComposeUsernameMisplacedCut, MovesBackToTheCharactersStart) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cuts, ComposeUsernameMisplacedCut,
-    testing::Values(CutCase{"afterTheFirstByteOfAnEmoji", "Jo😀", 3, "Jo00"},
-                    CutCase{"betweenSurrogateHalvesOfAnEmoji", "😀😀", 6, "😀00"},
-                    CutCase{"insideATwoByteLetter", "Üx", 1, "00"},
-                    CutCase{"insideAThreeByteLetter", "山田", 4, "山00"},
-                    CutCase{"betweenTheHalvesOfAFlag", "🇩🇪🇫🇷", 4, "00"},
-                    CutCase{"betweenTheHalvesOfTheSecondFlag", "🇩🇪🇫🇷", 12, "🇩🇪00"},
+    testing::Values(CutCase{"afterTheFirstByteOfAnEmoji", "Jo😀x", 3, "Jo😀00"},
+                    CutCase{"betweenSurrogateHalvesOfAnEmoji", "😀😀x", 6, "😀😀00"},
+                    CutCase{"insideATwoByteLetter", "Üx", 1, "Ü00"},
+                    CutCase{"insideAThreeByteLetter", "山田x", 4, "山田00"},
+                    CutCase{"betweenTheHalvesOfAFlag", "🇩🇪🇫🇷", 4, "🇩🇪00"},
+                    CutCase{"betweenTheHalvesOfTheSecondFlag", "🇩🇪🇫🇷x", 12, "🇩🇪🇫🇷00"},
                     CutCase{"betweenTwoFlags", "🇩🇪🇫🇷", 8, "🇩🇪00"},
                     CutCase{"beforeALoneIndicator", "🇩🇪🇫", 8, "🇩🇪00"},
-                    CutCase{"betweenTheHalvesOfAFlagAfterALetter", "a🇩🇪", 5, "a00"},
+                    CutCase{"betweenTheHalvesOfAFlagAfterALetter", "a🇩🇪x", 5, "a🇩🇪00"},
                     CutCase{"atTheEnd", "🇩🇪🇫", 12, "🇩🇪🇫00"}),
     RowName());
 
