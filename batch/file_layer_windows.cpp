@@ -73,7 +73,9 @@ std::error_code SystemFileLayer::openExisting(const fs::path& path, Handle& hand
 
 std::error_code SystemFileLayer::room(const fs::path& path, std::uintmax_t& bytes) {
     std::error_code error;
-    const fs::space_info disk = fs::space(path, error);
+    // The free space of the disk is asked of a folder on it.
+    const fs::space_info disk =
+        fs::space(path.has_parent_path() ? path.parent_path() : fs::path("."), error);
     if (error)
         return error;
     const std::uintmax_t size = fs::file_size(path, error);

@@ -7,6 +7,7 @@
 #include "support/temp_folder.h"
 
 #include <csignal>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -59,6 +60,7 @@ TEST_P(BatchInterrupted, LeavesOnlyTheOldFileByteForByte) {
     int command[2];
     ASSERT_EQ(::pipe(ready), 0);
     ASSERT_EQ(::pipe(command), 0);
+    std::fflush(nullptr); // or the child's exit() writes the test's buffered output again
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
