@@ -64,11 +64,11 @@ extern "C" void removeGuardedOnSignal(int signal) {
 }
 
 // Takes only signals that would end the process: one that is ignored or handled by someone
-// else keeps its handling.
+// else keeps its handling. Asked again for every file, as the handling may have changed.
 void catchSignal(int signal) {
 #ifdef _WIN32
     const auto previous = std::signal(signal, removeGuardedOnSignal);
-    if (previous != SIG_DFL && previous != SIG_ERR)
+    if (previous != SIG_DFL && previous != SIG_ERR && previous != removeGuardedOnSignal)
         std::signal(signal, previous);
 #else
     struct sigaction previous {};
@@ -82,19 +82,16 @@ void catchSignal(int signal) {
 #endif
 }
 
-void installOnce() {
-    static const bool installed = [] {
-        std::atexit(removeGuardedAtExit);
-        catchSignal(SIGTERM);
-        catchSignal(SIGINT);
+void catchEndings() {
+    static const bool atExit = std::atexit(removeGuardedAtExit) == 0;
+    (void)atExit;
+    catchSignal(SIGTERM);
+    catchSignal(SIGINT);
 #ifdef _WIN32
-        catchSignal(SIGBREAK);
+    catchSignal(SIGBREAK);
 #else
-        catchSignal(SIGHUP);
+    catchSignal(SIGHUP);
 #endif
-        return true;
-    }();
-    (void)installed;
 }
 
 } // namespace
@@ -103,7 +100,7 @@ bool guardTemporary(const std::filesystem::path& path) noexcept {
     const auto& native = path.native();
     if (native.size() >= slotLength)
         return false;
-    installOnce();
+    catchEndings();
     for (int slot = 0; slot < slotCount; ++slot) {
         int expected = freeSlot;
         if (!slotStates[slot].compare_exchange_strong(expected, filling))

@@ -133,11 +133,14 @@ TEST_P(BatchFilePipe, IsWrittenToAsItIsAndNothingIsMadeBesideIt) {
     ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
     std::string received;
     std::thread reader;
+    int holder = -1; // a second writer, so the reader sees no end before the run's writer comes
     if (row.readBytes >= 0) {
         // Opened before the run, so the writer finds a reader at once.
         const int fd = ::open((folder / "pipe").c_str(), O_RDONLY | O_NONBLOCK);
         ASSERT_GE(fd, 0);
         ::fcntl(fd, F_SETFL, 0);
+        holder = ::open((folder / "pipe").c_str(), O_WRONLY | O_NONBLOCK);
+        ASSERT_GE(holder, 0);
         reader = std::thread([&received, fd, limit = row.readBytes] {
             char block[4096];
             ssize_t got = 0;
@@ -150,8 +153,10 @@ TEST_P(BatchFilePipe, IsWrittenToAsItIsAndNothingIsMadeBesideIt) {
     SystemFileLayer files;
     const std::uint64_t lines = row.readBytes == 0 ? 12 : 200'000; // more than the pipe holds
     const BatchOutcome outcome = writeLines(files, folder / "pipe", lines);
-    if (reader.joinable())
+    if (reader.joinable()) {
+        ::close(holder);
         reader.join();
+    }
     EXPECT_EQ(outcome.status, row.status);
     EXPECT_EQ(row.status == Status::written ? received
                                             : batchFailureMessage("pipe", outcome.failure),
