@@ -195,6 +195,14 @@ FileFailure AtomicFile::commit() {
     return {};
 }
 
+FileFailure AtomicFile::stop() {
+    if (!emptied_) {
+        discard();
+        return {};
+    }
+    return fail(FileFailure::Step::write, std::make_error_code(std::errc::operation_canceled));
+}
+
 void AtomicFile::discard() noexcept {
     if (open_) {
         files_.abandon(handle_);

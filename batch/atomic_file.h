@@ -52,11 +52,11 @@ public:
     // Drops a replacement; the target stays as it was. A file written in place keeps what it
     // has been given so far.
     void discard() noexcept;
+    // Ends the writing before the end, as discard() does. Nothing to report while the target
+    // keeps its old content; otherwise the failure that says it is gone.
+    FileFailure stop();
 
     Way way() const { return way_; }
-    // False once a stop would leave a file written in place half done: its old content is
-    // gone by then, so finishing it is better.
-    bool canStop() const { return !emptied_; }
 
 private:
     FileFailure fail(FileFailure::Step step, std::error_code error);

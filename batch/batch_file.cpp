@@ -59,8 +59,11 @@ BatchOutcome WriteBatchFile(FileLayer& files, const std::filesystem::path& targe
     std::string buffer;
     buffer.reserve(blockSize + (1 << 16));
     for (std::uint64_t number = 1; number <= quantity; ++number) {
-        if (!progress.line(number) && file.canStop())
-            return {BatchOutcome::Status::stopped, {}}; // `file` discards the partial content
+        if (!progress.line(number)) {
+            if (FileFailure failure = file.stop()) // written in place: the old content is gone
+                return {BatchOutcome::Status::failed, failure};
+            return {BatchOutcome::Status::stopped, {}};
+        }
         appendLineHead(buffer, number);
         const std::size_t passwordStart = buffer.size();
         appendPassword(buffer);

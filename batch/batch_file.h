@@ -26,8 +26,8 @@ struct BatchOutcome {
 // line: on failure, on a stop asked for by `progress`, or on an exception from
 // `appendPassword`, the old file stays as it was and no temporary file is left. Where the file
 // has to be written in place (see AtomicFile), the disk must first hold the whole new file,
-// sized from the first password: every password of a run has the same length. A stop is then
-// only taken before the old content is gone.
+// sized from the first password: every password of a run has the same length. A stop after
+// the old content is gone is a failure that says so.
 // Memory use does not grow with the quantity: lines go out in large blocks.
 BatchOutcome WriteBatchFile(FileLayer& files, const std::filesystem::path& target,
                             std::uint64_t quantity, const PasswordAppender& appendPassword,

@@ -35,6 +35,8 @@ std::string commonReason(const std::error_code& error) {
         return "The disk reported an error.";
     if (error == std::errc::no_such_device_or_address)
         return "No program is reading from that pipe.";
+    if (error == std::errc::operation_canceled)
+        return "The run was stopped before the end.";
     if (error == std::errc::broken_pipe)
         return "The program reading from that pipe stopped reading.";
     return {};

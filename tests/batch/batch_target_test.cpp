@@ -96,27 +96,44 @@ INSTANTIATE_TEST_SUITE_P(
                             "The disk has too little free space for the new file."}),
     RowName());
 
-TEST(BatchFileInPlace, EveryHardLinkSeesTheNewContentAndAStopWaitsForTheEnd) {
+TEST(BatchFileInPlace, EveryHardLinkSeesTheNewContent) {
     TempFolder folder;
     writeBytes(folder / "a.txt", "old content");
     fs::create_hard_link(folder / "a.txt", folder / "b.txt");
     SystemFileLayer files;
-    EXPECT_EQ(writeLines(files, folder / "a.txt", 12, 2).status, Status::written);
+    EXPECT_EQ(writeLines(files, folder / "a.txt", 12).status, Status::written);
     EXPECT_EQ(readBytes(folder / "b.txt"), twelveLines);
     EXPECT_EQ(fs::hard_link_count(folder / "a.txt"), 2u);
     EXPECT_EQ(folder.names(), (std::set<std::string>{"a.txt", "b.txt"}));
 }
 
-TEST(BatchFileInPlace, AFailedWriteSaysTheOldContentIsGone) {
+struct EarlyEnd {
+    const char* name;
+    Operation operation;
+    std::uint64_t stopAt;
+    const char* reason;
+};
+
+class BatchFileInPlaceEnd : public testing::TestWithParam<EarlyEnd> {};
+
+TEST_P(BatchFileInPlaceEnd, SaysTheOldContentIsGone) {
     TempFolder folder;
     writeBytes(folder / "a.txt", "old content");
     fs::create_hard_link(folder / "a.txt", folder / "b.txt");
-    FailingFileLayer files(Operation::write, std::errc::no_space_on_device);
-    const BatchOutcome outcome = writeLines(files, folder / "a.txt", 12);
+    FailingFileLayer files(GetParam().operation, std::errc::no_space_on_device);
+    const BatchOutcome outcome = writeLines(files, folder / "a.txt", 12, GetParam().stopAt);
+    EXPECT_EQ(outcome.status, Status::failed);
     EXPECT_EQ(batchFailureMessage("a.txt", outcome.failure),
-              "The file \"a.txt\" was not written to the end, and what it held before is gone.\n"
-              "The disk is full.");
+              std::string("The file \"a.txt\" was not written to the end, and what it held "
+                          "before is gone.\n") +
+                  GetParam().reason);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, BatchFileInPlaceEnd,
+    testing::Values(EarlyEnd{"diskFull", Operation::write, 0, "The disk is full."},
+                    EarlyEnd{"stopped", Operation::none, 2, "The run was stopped before the end."}),
+    RowName());
 
 struct PipeReading {
     const char* name;
