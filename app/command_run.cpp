@@ -125,9 +125,8 @@ int writeFile(const CommandRequest& request) {
     case BatchOutcome::Status::written:
         return exitDone;
     case BatchOutcome::Status::failed:
-        std::fprintf(
-            stderr, "%s\n",
-            BatchNotWrittenMessage(request.fileName, FileFailureText(outcome.failure)).c_str());
+        std::fprintf(stderr, "%s\n",
+                     batchFailureMessage(request.fileName, outcome.failure).c_str());
         return exitNotWritten;
     case BatchOutcome::Status::stopped:
         break;

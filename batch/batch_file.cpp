@@ -1,11 +1,15 @@
 #include "batch/batch_file.h"
 
 #include <charconv>
+#include <limits>
 
 namespace quentara {
 namespace {
 
 constexpr std::size_t blockSize = 1 << 18; // written when the buffer reaches it
+constexpr std::uintmax_t largest = std::numeric_limits<std::uintmax_t>::max();
+// "nr.", a blank, four blanks and CR LF: every line's bytes besides its number and password.
+constexpr std::uint64_t fixedLineBytes = 3 + 1 + 4 + 2;
 
 void appendNumber(std::string& out, std::uint64_t number) {
     char digits[24];
@@ -21,12 +25,28 @@ void appendLineHead(std::string& out, std::uint64_t number) {
     out += "    ";
 }
 
+std::uintmax_t saturatedSum(std::uintmax_t a, std::uintmax_t b) {
+    return a > largest - b ? largest : a + b;
+}
+
+std::uintmax_t saturatedProduct(std::uintmax_t a, std::uintmax_t b) {
+    return b != 0 && a > largest / b ? largest : a * b;
+}
+
 } // namespace
 
-void AppendBatchLine(std::string& out, std::uint64_t number, std::string_view password) {
-    appendLineHead(out, number);
-    out += password;
-    out += "\r\n";
+std::uintmax_t batchFileSize(std::uint64_t quantity, std::uint64_t passwordLength) {
+    std::uintmax_t size = saturatedProduct(quantity, saturatedSum(fixedLineBytes, passwordLength));
+    // The numbers: 9 of one digit, 90 of two, 900 of three, ... up to the quantity.
+    std::uint64_t first = 1; // the first number with `digits` digits
+    for (std::uint64_t digits = 1; first <= quantity; ++digits) {
+        const std::uint64_t last = first > quantity / 10 ? quantity : first * 10 - 1;
+        size = saturatedSum(size, saturatedProduct(last - first + 1, digits));
+        if (last == quantity)
+            break;
+        first *= 10;
+    }
+    return size;
 }
 
 BatchOutcome WriteBatchFile(FileLayer& files, const std::filesystem::path& target,
@@ -39,11 +59,19 @@ BatchOutcome WriteBatchFile(FileLayer& files, const std::filesystem::path& targe
     std::string buffer;
     buffer.reserve(blockSize + (1 << 16));
     for (std::uint64_t number = 1; number <= quantity; ++number) {
-        if (!progress.line(number))
-            return {BatchOutcome::Status::stopped, {}}; // `file` discards the partial content
-        // The same bytes as AppendBatchLine, with the password built in place.
+        if (!progress.line(number)) {
+            if (FileFailure failure = file.stop()) // written in place: the old content is gone
+                return {BatchOutcome::Status::failed, failure};
+            return {BatchOutcome::Status::stopped, {}};
+        }
         appendLineHead(buffer, number);
+        const std::size_t passwordStart = buffer.size();
         appendPassword(buffer);
+        if (number == 1) {
+            const std::uint64_t passwordLength = buffer.size() - passwordStart;
+            if (FileFailure failure = file.reserve(batchFileSize(quantity, passwordLength)))
+                return {BatchOutcome::Status::failed, failure};
+        }
         buffer += "\r\n";
         if (buffer.size() >= blockSize) {
             if (FileFailure failure = file.write(buffer.data(), buffer.size()))

@@ -12,9 +12,9 @@
 
 namespace quentara {
 
-// Appends the line for `number`: "nr.", a blank, the number, four blanks, the password,
-// CR LF. CR LF on every platform: the file format fixes its line ends.
-void AppendBatchLine(std::string& out, std::uint64_t number, std::string_view password);
+// The exact size in bytes of a file of `quantity` lines whose passwords have
+// `passwordLength` characters each; the largest value when it exceeds what a file may hold.
+std::uintmax_t batchFileSize(std::uint64_t quantity, std::uint64_t passwordLength);
 
 struct BatchOutcome {
     enum class Status { written, failed, stopped };
@@ -24,7 +24,10 @@ struct BatchOutcome {
 
 // Writes lines 1 to `quantity` into a new file that replaces `target` only after the last
 // line: on failure, on a stop asked for by `progress`, or on an exception from
-// `appendPassword`, the old file stays as it was and no temporary file is left.
+// `appendPassword`, the old file stays as it was and no temporary file is left. Where the file
+// has to be written in place (see AtomicFile), the disk must first hold the whole new file,
+// sized from the first password: every password of a run has the same length. A stop after
+// the old content is gone is a failure that says so.
 // Memory use does not grow with the quantity: lines go out in large blocks.
 BatchOutcome WriteBatchFile(FileLayer& files, const std::filesystem::path& target,
                             std::uint64_t quantity, const PasswordAppender& appendPassword,

@@ -33,6 +33,12 @@ std::string commonReason(const std::error_code& error) {
         return "The name is not a valid file name.";
     if (error == std::errc::io_error)
         return "The disk reported an error.";
+    if (error == std::errc::no_such_device_or_address)
+        return "No program is reading from that pipe.";
+    if (error == std::errc::operation_canceled)
+        return "The run was stopped before the end.";
+    if (error == std::errc::broken_pipe)
+        return "The program reading from that pipe stopped reading.";
     return {};
 }
 
@@ -48,6 +54,8 @@ std::string FileFailureText(const FileFailure& failure) {
         if (refused(error))
             return "You have no permission to change that file.";
     }
+    if (failure.step == FileFailure::Step::space && diskFull(error))
+        return "The disk has too little free space for the new file.";
     if (std::string reason = commonReason(error); !reason.empty())
         return reason;
     switch (failure.step) {
@@ -57,10 +65,17 @@ std::string FileFailureText(const FileFailure& failure) {
         return "The file could not be examined (" + error.message() + ").";
     case FileFailure::Step::create:
         if (error == std::errc::no_such_file_or_directory)
-            return "Its folder does not exist.";
+            return failure.folderMissing ? "Its folder does not exist."
+                                         : "Its folder does not take new files.";
         if (refused(error))
             return "You have no permission to write in its folder.";
         return "The file could not be created (" + error.message() + ").";
+    case FileFailure::Step::open:
+        if (refused(error))
+            return "You have no permission to change that file.";
+        return "The file could not be opened (" + error.message() + ").";
+    case FileFailure::Step::space:
+        return "The free space on its disk could not be found out (" + error.message() + ").";
     case FileFailure::Step::write:
     case FileFailure::Step::finish:
         return "Writing failed (" + error.message() + ").";
@@ -77,6 +92,22 @@ std::string FileFailureText(const FileFailure& failure) {
 std::string BatchNotWrittenMessage(std::string_view fileName, std::string_view reason) {
     return "The file \"" + std::string(fileName) + "\" was not written, and nothing on disk " +
            "was changed.\n" + std::string(reason);
+}
+
+std::string batchFailureMessage(std::string_view fileName, const FileFailure& failure) {
+    const std::string reason = FileFailureText(failure);
+    const bool written =
+        failure.step == FileFailure::Step::write || failure.step == FileFailure::Step::finish;
+    std::string message;
+    if (failure.oldContentGone)
+        message.append("The file \"")
+            .append(fileName)
+            .append("\" was not written to the end, and what it held before is gone.\n");
+    else if (failure.kind == TargetInfo::Kind::device && written)
+        message.append("Writing to \"").append(fileName).append("\" stopped before the end.\n");
+    else
+        return BatchNotWrittenMessage(fileName, reason);
+    return message.append(reason);
 }
 
 } // namespace quentara

@@ -14,4 +14,7 @@ std::string FileFailureText(const FileFailure& failure);
 // The whole message: which file, that nothing on disk changed, and `reason`.
 std::string BatchNotWrittenMessage(std::string_view fileName, std::string_view reason);
 
+// The whole message for a failed write: which file, what became of it, and why.
+std::string batchFailureMessage(std::string_view fileName, const FileFailure& failure);
+
 } // namespace quentara

@@ -44,7 +44,7 @@ void BatchRun::run(const QString& fileName, std::uint64_t quantity,
     running_ = true;
     stopAsked_ = false;
     BatchOutcome::Status status = BatchOutcome::Status::failed;
-    std::string reason; // why the file was not written
+    std::string problem; // the message when the file was not written
     {
         const InputBlocker blocker;
         // The bar is brought up to date at a bounded rate, and only then do window events
@@ -58,9 +58,10 @@ void BatchRun::run(const QString& fileName, std::uint64_t quantity,
             const BatchOutcome outcome =
                 WriteBatchFile(services_.files, PathFromText(fileName), quantity, password, pacer);
             status = outcome.status;
-            reason = FileFailureText(outcome.failure);
+            problem = batchFailureMessage(fileName.toStdString(), outcome.failure);
         } catch (const std::exception& error) { // the new file has been dropped already
-            reason = std::string("Writing failed (") + error.what() + ").";
+            problem = BatchNotWrittenMessage(fileName.toStdString(),
+                                             std::string("Writing failed (") + error.what() + ").");
         }
     }
     running_ = false;
@@ -70,7 +71,7 @@ void BatchRun::run(const QString& fileName, std::uint64_t quantity,
     if (status == BatchOutcome::Status::written)
         services_.beep.beep();
     else if (status == BatchOutcome::Status::failed)
-        showProblem(fileName, reason);
+        services_.messages.show(window_, QString::fromStdString(problem), MessageIcon::warning);
 }
 
 } // namespace quentara

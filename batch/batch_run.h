@@ -42,7 +42,8 @@ public:
     // the run failed, or stop() was asked for meanwhile.
     void run(const QString& fileName, std::uint64_t quantity, const PasswordAppender& password);
     bool isRunning() const { return running_; }
-    // Ends the run at its next progress report; the old file stays as it was.
+    // Ends the run at its next progress report; the old file stays as it was, except for a file
+    // written in place: that is left incomplete, and the message says so.
     void stop() { stopAsked_ = true; }
 
 private:

@@ -5,16 +5,26 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace quentara {
 
+struct FileOwner {
+    std::uint32_t user = 0;
+    std::uint32_t group = 0;
+};
+
 struct TargetInfo {
-    enum class Kind { missing, file, folder, other };
+    // device: a character device or a named pipe, written to as it is (/dev/null, a FIFO).
+    enum class Kind { missing, file, folder, device, other };
     Kind kind = Kind::missing;
-    std::filesystem::path resolved; // where a link leads; the path itself otherwise
-    unsigned permissions = 0;       // permission bits of an existing file
-    bool writable = false;          // an existing file may be written by this user
+    // Where the path's links lead; for a link to nothing, the missing file it names.
+    std::filesystem::path resolved;
+    unsigned permissions = 0;   // permission bits of an existing file
+    std::error_code writeError; // why this user may not write an existing file; empty if they may
+    std::uintmax_t links = 1;   // hard links of an existing file
+    std::optional<FileOwner> owner; // of an existing file, where the system has owners
 };
 
 class FileLayer {
@@ -24,13 +34,33 @@ public:
     virtual ~FileLayer() = default;
     // What stands at `path` now.
     virtual std::error_code inspect(const std::filesystem::path& path, TargetInfo& info) = 0;
-    // Creates a file that must not exist yet, with the given permission bits.
-    virtual std::error_code createNew(const std::filesystem::path& path, unsigned permissions,
-                                      Handle& handle) = 0;
+    // Creates a file without a name in `folder`, readable and writable by the owner only:
+    // it vanishes with the process unless `link` names it. Fails with
+    // errc::operation_not_supported where the system or the file system has no such files.
+    virtual std::error_code createUnnamed(const std::filesystem::path& folder, Handle& handle) = 0;
+    // Creates a file that must not exist yet, readable and writable by the owner only. Until
+    // `replace` or `remove` is done with it, it is removed if the process is ended by a signal
+    // that can be caught or by exit().
+    virtual std::error_code createNew(const std::filesystem::path& path, Handle& handle) = 0;
+    // Gives a new file these permission bits and, when set, this owner and group.
+    virtual std::error_code setAccess(Handle handle, unsigned permissions,
+                                      const std::optional<FileOwner>& owner) = 0;
+    // Opens an existing file, device or pipe for writing without changing it.
+    virtual std::error_code openExisting(const std::filesystem::path& path, Handle& handle) = 0;
+    // The bytes that the existing file at `path` could hold once emptied: the free space on
+    // its disk and the space it takes now. The largest value when the disk does not say.
+    virtual std::error_code room(const std::filesystem::path& path, std::uintmax_t& bytes) = 0;
+    // Empties an open file.
+    virtual std::error_code truncate(Handle handle) = 0;
     // Writes all of `data` or reports why not.
     virtual std::error_code write(Handle handle, const char* data, std::size_t size) = 0;
-    // Flushes to the disk and closes; the handle is gone afterwards, also on failure.
-    virtual std::error_code finish(Handle handle) = 0;
+    // Flushes what was written to the disk.
+    virtual std::error_code sync(Handle handle) = 0;
+    // Gives the file made by `createUnnamed` the name `path`, which must not exist yet; it is
+    // then guarded like one made by `createNew`.
+    virtual std::error_code link(Handle handle, const std::filesystem::path& path) = 0;
+    // Closes; the handle is gone afterwards, also on failure.
+    virtual std::error_code close(Handle handle) = 0;
     // Closes without caring for the content; for a file about to be removed.
     virtual void abandon(Handle handle) noexcept = 0;
     // Puts `from` in the place of `to` in one step, replacing what was there.
@@ -43,10 +73,17 @@ public:
 class SystemFileLayer final : public FileLayer {
 public:
     std::error_code inspect(const std::filesystem::path& path, TargetInfo& info) override;
-    std::error_code createNew(const std::filesystem::path& path, unsigned permissions,
-                              Handle& handle) override;
+    std::error_code createUnnamed(const std::filesystem::path& folder, Handle& handle) override;
+    std::error_code createNew(const std::filesystem::path& path, Handle& handle) override;
+    std::error_code setAccess(Handle handle, unsigned permissions,
+                              const std::optional<FileOwner>& owner) override;
+    std::error_code openExisting(const std::filesystem::path& path, Handle& handle) override;
+    std::error_code room(const std::filesystem::path& path, std::uintmax_t& bytes) override;
+    std::error_code truncate(Handle handle) override;
     std::error_code write(Handle handle, const char* data, std::size_t size) override;
-    std::error_code finish(Handle handle) override;
+    std::error_code sync(Handle handle) override;
+    std::error_code link(Handle handle, const std::filesystem::path& path) override;
+    std::error_code close(Handle handle) override;
     void abandon(Handle handle) noexcept override;
     std::error_code replace(const std::filesystem::path& from,
                             const std::filesystem::path& to) override;

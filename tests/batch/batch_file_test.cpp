@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <limits>
 #include <stdexcept>
 
 namespace quentara {
@@ -66,7 +67,7 @@ TEST(BatchFile, ManyLinesAreAllThereInOrderAcrossBlocks) {
     writeLines(files, folder / "many.txt", lines, fixedPassword("abcdefgh"));
     std::string expected;
     for (std::uint64_t k = 1; k <= lines; ++k)
-        AppendBatchLine(expected, k, "abcdefgh");
+        expected += "nr. " + std::to_string(k) + "    abcdefgh\r\n";
     EXPECT_EQ(readBytes(folder / "many.txt"), expected);
 }
 
@@ -123,29 +124,39 @@ struct Failure {
     std::errc error;
     int onCall;
     const char* reason;
+    bool newFileOnly = false; // an existing file is then written in place instead
+    bool unnamedOnly = false; // a step that only a file made without a name takes
 };
 
 class BatchFileFailure : public testing::TestWithParam<Failure> {};
 
-// Whatever fails and wherever, the old file keeps every byte and nothing is left beside it.
+// Whatever fails and wherever, with or without unnamed files, the old file keeps every byte
+// and nothing is left beside it.
 TEST_P(BatchFileFailure, LeavesTheOldFileAsItWasAndNothingBesideIt) {
     const Failure& row = GetParam();
-    for (const bool existed : {true, false}) {
-        TempFolder folder;
-        const std::string old = "nr. 1    previous\r\nkeep me\r\n";
-        if (existed)
-            writeBytes(folder / "pass.txt", old);
-        FailingFileLayer files(row.operation, row.error, row.onCall);
-        // 40,000 lines of 30 bytes: several blocks, so a later write can fail too.
-        const BatchOutcome outcome =
-            writeLines(files, folder / "pass.txt", 40'000, fixedPassword("0123456789abcdef"));
-        EXPECT_EQ(outcome.status, BatchOutcome::Status::failed);
-        EXPECT_EQ(FileFailureText(outcome.failure), row.reason);
-        if (existed) {
-            EXPECT_EQ(readBytes(folder / "pass.txt"), old);
-            EXPECT_EQ(folder.names(), (std::set<std::string>{"pass.txt"}));
-        } else {
-            EXPECT_EQ(folder.names(), (std::set<std::string>{}));
+    for (const bool unnamed : {true, false}) {
+        for (const bool existed : {true, false}) {
+            if ((existed && row.newFileOnly) || (!unnamed && row.unnamedOnly))
+                continue;
+            SCOPED_TRACE(std::string(unnamed ? "unnamed" : "named") + (existed ? ", old" : ""));
+            TempFolder folder;
+            const std::string old = "nr. 1    previous\r\nkeep me\r\n";
+            if (existed)
+                writeBytes(folder / "pass.txt", old);
+            FailingFileLayer files(row.operation, row.error, row.onCall);
+            files.unnamedFiles = unnamed;
+            // 40,000 lines of 30 bytes: several blocks, so a later write can fail too.
+            const BatchOutcome outcome =
+                writeLines(files, folder / "pass.txt", 40'000, fixedPassword("0123456789abcdef"));
+            EXPECT_EQ(outcome.status, BatchOutcome::Status::failed);
+            EXPECT_EQ(FileFailureText(outcome.failure), row.reason);
+            EXPECT_FALSE(outcome.failure.oldContentGone);
+            if (existed) {
+                EXPECT_EQ(readBytes(folder / "pass.txt"), old);
+                EXPECT_EQ(folder.names(), (std::set<std::string>{"pass.txt"}));
+            } else {
+                EXPECT_EQ(folder.names(), (std::set<std::string>{}));
+            }
         }
     }
 }
@@ -155,11 +166,13 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Failure{"examine", Operation::inspect, std::errc::io_error, 1,
                             "The disk reported an error."},
                     Failure{"createRefused", Operation::create, std::errc::permission_denied, 1,
-                            "You have no permission to write in its folder."},
+                            "You have no permission to write in its folder.", true},
                     Failure{"createReadOnlyDisk", Operation::create,
                             std::errc::read_only_file_system, 1, "The disk is read-only."},
                     Failure{"createDiskFull", Operation::create, std::errc::no_space_on_device, 1,
                             "The disk is full."},
+                    Failure{"accessRefused", Operation::access, std::errc::io_error, 1,
+                            "The disk reported an error."},
                     Failure{"firstWriteDiskFull", Operation::write, std::errc::no_space_on_device,
                             1, "The disk is full."},
                     Failure{"thirdWriteDiskFull", Operation::write, std::errc::no_space_on_device,
@@ -168,6 +181,8 @@ INSTANTIATE_TEST_SUITE_P(
                             "The disk reported an error."},
                     Failure{"finalFlushDiskFull", Operation::finish, std::errc::no_space_on_device,
                             1, "The disk is full."},
+                    Failure{"namingFails", Operation::link, std::errc::io_error, 1,
+                            "The disk reported an error.", false, true},
                     Failure{"replaceRefused", Operation::replace, std::errc::permission_denied, 1,
                             "You have no permission to replace that file."},
                     Failure{"replaceBusy", Operation::replace, std::errc::device_or_resource_busy,
@@ -263,6 +278,38 @@ TEST(BatchFile, ARealFullDiskKeepsTheOldFile) {
     EXPECT_EQ(folder.names(), (std::set<std::string>{"pass.txt"}));
 }
 #endif
+
+#ifdef __linux__
+TEST(BatchFile, AFolderThatTakesNoNewFilesIsNotCalledMissing) {
+    SystemFileLayer files;
+    const BatchOutcome outcome =
+        writeLines(files, "/proc/quentara-pass.txt", 5, fixedPassword("x"));
+    EXPECT_EQ(FileFailureText(outcome.failure), "Its folder does not take new files.");
+}
+#endif
+
+struct Size {
+    const char* name;
+    std::uint64_t quantity;
+    std::uint64_t passwordLength;
+    std::uintmax_t bytes;
+};
+
+class BatchFileSize : public testing::TestWithParam<Size> {};
+
+TEST_P(BatchFileSize, CountsEveryByteOfEveryLine) {
+    EXPECT_EQ(batchFileSize(GetParam().quantity, GetParam().passwordLength), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, BatchFileSize,
+    testing::Values(Size{"noLines", 0, 16, 0}, Size{"oneEmptyPassword", 1, 0, 11},
+                    Size{"nineLines", 9, 16, 243}, Size{"tenLinesOneTwoDigitNumber", 10, 16, 271},
+                    Size{"hundredLines", 100, 8, 1992},
+                    Size{"largestQuantity", 999'999'999'999'999, 16, 40'888'888'888'888'863},
+                    Size{"beyondAnyDisk", 999'999'999'999'999, 2'147'483'647,
+                         std::numeric_limits<std::uintmax_t>::max()}),
+    RowName());
 
 TEST(BatchNotWrittenMessage, NamesTheFileAndTheReason) {
     EXPECT_EQ(BatchNotWrittenMessage("C:\\pass.txt", "The disk is full."),

@@ -175,6 +175,23 @@ TEST_F(BatchWindowTest, TheBarShowsTheLargestQuantityScaledIntoItsRange) {
     EXPECT_EQ(folder.names(), (std::set<std::string>{}));
 }
 
+TEST_F(BatchWindowTest, AFailureInAFileWrittenInPlaceSaysItsOldContentIsGone) {
+    TempFolder folder;
+    writeBytes(folder / "pass.txt", "old content\r\n");
+    std::filesystem::create_hard_link(folder / "pass.txt", folder / "other.txt");
+    FailingFileLayer failing(FailingFileLayer::Operation::write, std::errc::no_space_on_device);
+    files.to = &failing;
+    selectFileTab();
+    typeInto("txtFilename", text(folder / "pass.txt"));
+    click("cmdGenerateFile");
+
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(messages.texts[0], "The file \"" + text(folder / "pass.txt") +
+                                     "\" was not written to the end, and what it held before "
+                                     "is gone.\nThe disk is full.");
+    EXPECT_EQ(beep.count, 0);
+}
+
 using Operation = FailingFileLayer::Operation;
 
 struct WindowFailure {

@@ -38,14 +38,31 @@ public:
     std::error_code inspect(const std::filesystem::path& path, TargetInfo& info) override {
         return to->inspect(path, info);
     }
-    std::error_code createNew(const std::filesystem::path& path, unsigned permissions,
-                              Handle& handle) override {
-        return to->createNew(path, permissions, handle);
+    std::error_code createUnnamed(const std::filesystem::path& folder, Handle& handle) override {
+        return to->createUnnamed(folder, handle);
     }
+    std::error_code createNew(const std::filesystem::path& path, Handle& handle) override {
+        return to->createNew(path, handle);
+    }
+    std::error_code setAccess(Handle handle, unsigned permissions,
+                              const std::optional<FileOwner>& owner) override {
+        return to->setAccess(handle, permissions, owner);
+    }
+    std::error_code openExisting(const std::filesystem::path& path, Handle& handle) override {
+        return to->openExisting(path, handle);
+    }
+    std::error_code room(const std::filesystem::path& path, std::uintmax_t& bytes) override {
+        return to->room(path, bytes);
+    }
+    std::error_code truncate(Handle handle) override { return to->truncate(handle); }
     std::error_code write(Handle handle, const char* data, std::size_t size) override {
         return to->write(handle, data, size);
     }
-    std::error_code finish(Handle handle) override { return to->finish(handle); }
+    std::error_code sync(Handle handle) override { return to->sync(handle); }
+    std::error_code link(Handle handle, const std::filesystem::path& path) override {
+        return to->link(handle, path);
+    }
+    std::error_code close(Handle handle) override { return to->close(handle); }
     void abandon(Handle handle) noexcept override { to->abandon(handle); }
     std::error_code replace(const std::filesystem::path& from,
                             const std::filesystem::path& to_) override {
