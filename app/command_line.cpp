@@ -91,7 +91,7 @@ std::variant<Arguments, Refusal> readArguments(std::string_view command,
                                                                name.substr(2)) != options.end();
         if (!known) {
             return Refusal{"The command \"" + std::string(command) + "\" has no option " +
-                           QuotedForMessage(name) + ".\n" + tryHelp};
+                           quotedForMessage(name) + ".\n" + tryHelp};
         }
         std::string value;
         if (equals != std::string_view::npos)
@@ -125,7 +125,7 @@ std::variant<ClassTicks, std::string> readClasses(std::string_view list) {
         else if (name == "symbols")
             ticks.symbols = true;
         else
-            return "The character class " + QuotedForMessage(name) + " is unknown.\n" +
+            return "The character class " + quotedForMessage(name) + " is unknown.\n" +
                    "Name the classes separated by commas, from upper,lower,digits,symbols.";
         list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
     }
@@ -133,7 +133,7 @@ std::variant<ClassTicks, std::string> readClasses(std::string_view list) {
 }
 
 std::string countMessage(QuantityProblem problem, std::string_view text) {
-    std::string what = "The count " + QuotedForMessage(text);
+    std::string what = "The count " + quotedForMessage(text);
     switch (problem) {
     case QuantityProblem::notANumber:
         what = text.empty() ? "No count was given." : what + " is not a number.";
@@ -158,9 +158,9 @@ template <typename Refuse>
 std::optional<Refusal> readPasswordRule(const Arguments& read, std::string_view defaultLength,
                                         CommandRequest& request, Refuse refuse) {
     const std::string lengthText = read.length.value_or(std::string(defaultLength));
-    const LengthReading length = ReadLengthText(lengthText);
+    const LengthReading length = readLengthText(lengthText);
     if (length.problem != LengthProblem::none)
-        return refuse(LengthProblemMessage(length.problem, lengthText));
+        return refuse(lengthProblemMessage(length.problem, lengthText));
     request.length = length.length;
     if (read.classes) {
         auto ticks = readClasses(*read.classes);
@@ -176,7 +176,7 @@ std::optional<Refusal> refuseExtra(std::string_view command, const Arguments& re
     if (read.plain.size() <= expected)
         return std::nullopt;
     return Refusal{"The command \"" + std::string(command) + "\" does not take " +
-                   QuotedForMessage(read.plain[expected]) + ".\n" + tryHelp};
+                   quotedForMessage(read.plain[expected]) + ".\n" + tryHelp};
 }
 
 Reading readPassword(const Arguments& read) {
@@ -188,7 +188,7 @@ Reading readPassword(const Arguments& read) {
     if (auto refusal = readPasswordRule(read, "6", request, asIs))
         return *refusal;
     const std::string countText = read.count.value_or("1");
-    const QuantityReading count = ReadQuantityText(countText);
+    const QuantityReading count = readQuantityText(countText);
     if (count.problem != QuantityProblem::none)
         return Refusal{countMessage(count.problem, countText)};
     request.count = count.quantity;
@@ -207,12 +207,12 @@ Reading readFile(const Arguments& read) {
     request.path = std::filesystem::path(request.fileName); // the bytes as given
     // The window's order: the quantity, then the length, all before the disk is touched.
     auto notWritten = [&](const std::string& reason) {
-        return Refusal{BatchNotWrittenMessage(request.fileName, reason)};
+        return Refusal{batchNotWrittenMessage(request.fileName, reason)};
     };
     const std::string quantityText = read.quantity.value_or("5000");
-    const QuantityReading quantity = ReadQuantityText(quantityText);
+    const QuantityReading quantity = readQuantityText(quantityText);
     if (quantity.problem != QuantityProblem::none)
-        return notWritten(QuantityProblemText(quantity.problem, quantityText));
+        return notWritten(quantityProblemMessage(quantity.problem, quantityText));
     request.count = quantity.quantity;
     if (auto refusal = readPasswordRule(read, "8", request, notWritten))
         return *refusal;
@@ -228,8 +228,8 @@ Reading readHex(const Arguments& read) {
     if (auto refusal = refuseExtra("hex", read, 1))
         return *refusal;
     request.bitsItem = read.plain[0] + " bits"; // the list item, exactly as the window offers it
-    if (HexCharacterCount(request.bitsItem) == 0)
-        return Refusal{"The number of bits " + QuotedForMessage(read.plain[0]) +
+    if (hexCharacterCount(request.bitsItem) == 0)
+        return Refusal{"The number of bits " + quotedForMessage(read.plain[0]) +
                        " is not offered.\nType one of 4, 8, 16, 32, 64, 128, 256, 512, 1024, "
                        "2048, 4096, 8192."};
     return request;
@@ -260,7 +260,7 @@ Reading readCommandLine(std::span<char* const> args) {
     const std::span<char* const> rest = args.subspan(1);
     if (command == "--help" || command == "-h" || command == "--version") {
         if (!rest.empty())
-            return Refusal{QuotedForMessage(command) + " takes no further arguments.\n" + tryHelp};
+            return Refusal{quotedForMessage(command) + " takes no further arguments.\n" + tryHelp};
         CommandRequest request;
         request.kind =
             command == "--version" ? CommandRequest::Kind::version : CommandRequest::Kind::help;
@@ -283,7 +283,7 @@ Reading readCommandLine(std::span<char* const> args) {
     } else if (command == "username") {
         reader = readUsername;
     } else {
-        return Refusal{"Quentara has no command " + QuotedForMessage(command) + ".\n" + tryHelp};
+        return Refusal{"Quentara has no command " + quotedForMessage(command) + ".\n" + tryHelp};
     }
     auto read = readArguments(command, rest, options);
     if (auto* refusal = std::get_if<Refusal>(&read))
@@ -295,7 +295,7 @@ Reading readCommandLine(std::span<char* const> args) {
 
 } // namespace
 
-int RunCommandLine(int argc, char* argv[]) {
+int runCommandLine(int argc, char* argv[]) {
     const Reading reading =
         readCommandLine(std::span<char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
     if (const auto* refusal = std::get_if<Refusal>(&reading)) {
@@ -314,13 +314,13 @@ int RunCommandLine(int argc, char* argv[]) {
         break;
     }
     // Passwords are only ever drawn from the operating system's secure source.
-    if (!StartSecureRandom()) {
+    if (!startSecureRandom()) {
         std::fputs("Quentara cannot start: the operating system's secure random source is not "
                    "available.\n",
                    stderr);
         return exitNotWritten;
     }
-    return RunCommand(request);
+    return runCommand(request);
 }
 
 } // namespace quentara

@@ -15,6 +15,6 @@ inline bool wantsCommandLine(int argc) {
 }
 
 // Reads the arguments (argv[1] on) and carries out what they ask for; the exit code.
-int RunCommandLine(int argc, char* argv[]);
+int runCommandLine(int argc, char* argv[]);
 
 } // namespace quentara

@@ -47,7 +47,7 @@ int printPasswords(const CommandRequest& request) {
     buffer.reserve(blockSize + static_cast<std::size_t>(request.length) + 1);
     bool written = true;
     for (std::uint64_t i = 0; i < request.count && written; ++i) {
-        AppendPassword(buffer, request.length, request.ticks);
+        appendPassword(buffer, request.length, request.ticks);
         buffer += '\n';
         if (buffer.size() >= blockSize) {
             written = writeOut(buffer);
@@ -112,10 +112,10 @@ int writeFile(const CommandRequest& request) {
         },
         std::chrono::milliseconds(100));
     const PasswordAppender password = [&](std::string& line) {
-        AppendPassword(line, request.length, request.ticks);
+        appendPassword(line, request.length, request.ticks);
     };
     const BatchOutcome outcome =
-        WriteBatchFile(files, request.path, request.count, password, pacer);
+        writeBatchFile(files, request.path, request.count, password, pacer);
     if (onTerminal) {
         if (outcome.status == BatchOutcome::Status::written)
             showProgress(request, request.count + 1);
@@ -133,7 +133,7 @@ int writeFile(const CommandRequest& request) {
     }
     // The new file is gone and the old one untouched; now end as the signal asked.
     std::fprintf(stderr, "%s\n",
-                 BatchNotWrittenMessage(request.fileName, "The run was interrupted.").c_str());
+                 batchNotWrittenMessage(request.fileName, "The run was interrupted.").c_str());
     std::signal(stopSignal, SIG_DFL);
     std::raise(stopSignal);
     return exitNotWritten;
@@ -145,17 +145,17 @@ int printLine(const std::string& text) {
 
 } // namespace
 
-int RunCommand(const CommandRequest& request) {
+int runCommand(const CommandRequest& request) {
     switch (request.kind) {
     case CommandRequest::Kind::password:
         return printPasswords(request);
     case CommandRequest::Kind::file:
         return writeFile(request);
     case CommandRequest::Kind::hex:
-        return printLine(ComposeHexString(request.bitsItem));
+        return printLine(composeHexString(request.bitsItem));
     case CommandRequest::Kind::username:
         return printLine(
-            ComposeUsername(request.firstName, request.lastName, GraphemeBoundaries()));
+            composeUsername(request.firstName, request.lastName, GraphemeBoundaries()));
     case CommandRequest::Kind::help:
     case CommandRequest::Kind::version:
         break;

@@ -5,6 +5,6 @@
 
 namespace quentara {
 
-int RunCommand(const CommandRequest& request);
+int runCommand(const CommandRequest& request);
 
 } // namespace quentara

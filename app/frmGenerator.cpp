@@ -232,10 +232,10 @@ void frmGenerator::Form_Unload() {
 
 std::optional<std::int32_t> frmGenerator::readLength(const QComboBox* box) {
     const std::string text = box->currentText().toStdString();
-    const LengthReading reading = ReadLengthText(text);
+    const LengthReading reading = readLengthText(text);
     if (reading.problem != LengthProblem::none) {
         services_.messages.show(this,
-                                QString::fromStdString(LengthProblemMessage(reading.problem, text)),
+                                QString::fromStdString(lengthProblemMessage(reading.problem, text)),
                                 MessageIcon::warning);
         return std::nullopt;
     }
@@ -246,7 +246,7 @@ std::optional<std::string> frmGenerator::EasyPassword() {
     const std::optional<std::int32_t> length = readLength(cmbLength);
     if (!length)
         return std::nullopt;
-    return ComposePassword(*length, easyClasses_.ticks());
+    return composePassword(*length, easyClasses_.ticks());
 }
 
 void frmGenerator::cmdGenerate_Click() {
@@ -254,22 +254,22 @@ void frmGenerator::cmdGenerate_Click() {
         // The rule's figures: the password's length is what was asked for, or it is empty.
         resultStrength_->show(
             QString::fromStdString(*password),
-            PasswordStrength(static_cast<std::int32_t>(password->size()), easyClasses_.ticks()));
+            passwordStrength(static_cast<std::int32_t>(password->size()), easyClasses_.ticks()));
     }
 }
 
 void frmGenerator::cmdHexGenerate_Click() {
-    const std::string hex = ComposeHexString(cmbBits->currentText().toStdString());
+    const std::string hex = composeHexString(cmbBits->currentText().toStdString());
     hexStrength_->show(QString::fromStdString(hex),
-                       HexStrength(static_cast<std::int32_t>(hex.size())));
+                       hexStrength(static_cast<std::int32_t>(hex.size())));
 }
 
 void frmGenerator::cmduserGenerate_Click() {
     const QByteArray firstName = txtFirstname->text().toUtf8();
     const QByteArray lastName = txtLastname->text().toUtf8();
     const std::string name =
-        ComposeUsername(firstName.toStdString(), lastName.toStdString(), GraphemeBoundaries());
-    userStrength_->show(QString::fromStdString(name), UsernameStrength());
+        composeUsername(firstName.toStdString(), lastName.toStdString(), GraphemeBoundaries());
+    userStrength_->show(QString::fromStdString(name), usernameStrength());
 }
 
 void frmGenerator::SetCopyText(const std::int16_t& tabIndex) {
@@ -292,7 +292,7 @@ void frmGenerator::mnuCopy_Click() {
     const auto tabIndex = static_cast<std::int16_t>(SSTab1->currentIndex());
     SetCopyText(tabIndex);
     services_.clipboard.clear(); // even for an empty text: what was there before goes
-    services_.clipboard.place(SecretTextMimeData(CopyText));
+    services_.clipboard.place(secretTextMimeData(CopyText));
 }
 
 void frmGenerator::SSTab1_Click(int /*previousTab*/) {

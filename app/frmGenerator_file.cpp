@@ -16,13 +16,13 @@ namespace quentara {
 // before anything touches the disk: the window takes no input while the run lasts.
 std::optional<PasswordAppender> frmGenerator::FilePassword(const QString& fileName) {
     const std::string lengthText = Combo1->currentText().toStdString();
-    const LengthReading reading = ReadLengthText(lengthText);
+    const LengthReading reading = readLengthText(lengthText);
     if (reading.problem != LengthProblem::none) {
-        batchRun_->showProblem(fileName, LengthProblemMessage(reading.problem, lengthText));
+        batchRun_->showProblem(fileName, lengthProblemMessage(reading.problem, lengthText));
         return std::nullopt;
     }
     return [length = reading.length, ticks = fileClasses_.ticks()](std::string& line) {
-        AppendPassword(line, length, ticks);
+        appendPassword(line, length, ticks);
     };
 }
 

@@ -9,7 +9,7 @@
 int main(int argc, char* argv[]) {
     // The command line is served before any QApplication exists: it needs no display.
     if (quentara::wantsCommandLine(argc))
-        return quentara::RunCommandLine(argc, argv);
+        return quentara::runCommandLine(argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(quentara::programName));
@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
 
     // Passwords are only ever drawn from the operating system's secure source; without it,
     // stop rather than hand out guessable passwords.
-    if (!quentara::StartSecureRandom()) {
+    if (!quentara::startSecureRandom()) {
         QMessageBox::critical(nullptr, QApplication::applicationName(),
                               QStringLiteral("Quentara cannot start: the operating system's "
                                              "secure random source is not available."));

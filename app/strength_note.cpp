@@ -14,7 +14,7 @@ StrengthNote::StrengthNote(QLineEdit* box, const char* what)
 void StrengthNote::show(const QString& result, const Strength& strength) {
     generated_ = result;
     figure_ =
-        QStringLiteral("Strength: ") + QString::fromStdString(StrengthFigure(strength, what_));
+        QStringLiteral("Strength: ") + QString::fromStdString(strengthFigure(strength, what_));
     box_->setText(result);
     describe(); // setText is silent when the text stays the same
 }
@@ -29,12 +29,12 @@ void StrengthNote::describe() {
 }
 
 QString batchStrengthNote(const QString& lengthText, ClassTicks ticks) {
-    const LengthReading length = ReadLengthText(lengthText.toStdString());
-    const Strength strength = PasswordStrength(length.length, ticks);
+    const LengthReading length = readLengthText(lengthText.toStdString());
+    const Strength strength = passwordStrength(length.length, ticks);
     if (length.problem != LengthProblem::none || strength.bits == 0)
         return {}; // the run would write no password, or none at all
     return QStringLiteral("Strength of each password: ") +
-           QString::fromStdString(StrengthFigure(strength, "password"));
+           QString::fromStdString(strengthFigure(strength, "password"));
 }
 
 } // namespace quentara

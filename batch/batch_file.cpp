@@ -49,7 +49,7 @@ std::uintmax_t batchFileSize(std::uint64_t quantity, std::uint64_t passwordLengt
     return size;
 }
 
-BatchOutcome WriteBatchFile(FileLayer& files, const std::filesystem::path& target,
+BatchOutcome writeBatchFile(FileLayer& files, const std::filesystem::path& target,
                             std::uint64_t quantity, const PasswordAppender& appendPassword,
                             ProgressPacer& progress) {
     AtomicFile file(files, target);
@@ -59,7 +59,7 @@ BatchOutcome WriteBatchFile(FileLayer& files, const std::filesystem::path& targe
     std::string buffer;
     buffer.reserve(blockSize + (1 << 16));
     for (std::uint64_t number = 1; number <= quantity; ++number) {
-        if (!progress.line(number)) {
+        if (!progress.proceed(number)) {
             if (FileFailure failure = file.stop()) // written in place: the old content is gone
                 return {BatchOutcome::Status::failed, failure};
             return {BatchOutcome::Status::stopped, {}};

@@ -29,7 +29,7 @@ struct BatchOutcome {
 // sized from the first password: every password of a run has the same length. A stop after
 // the old content is gone is a failure that says so.
 // Memory use does not grow with the quantity: lines go out in large blocks.
-BatchOutcome WriteBatchFile(FileLayer& files, const std::filesystem::path& target,
+BatchOutcome writeBatchFile(FileLayer& files, const std::filesystem::path& target,
                             std::uint64_t quantity, const PasswordAppender& appendPassword,
                             ProgressPacer& progress);
 

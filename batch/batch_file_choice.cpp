@@ -5,7 +5,7 @@
 
 namespace quentara {
 
-FileChoice BatchFileChoice() {
+FileChoice batchFileChoice() {
     const QFileInfo preferred(QStringLiteral("C:\\test"));
     return FileChoice{QStringLiteral("Use the Comdlg API not the OCX"),
                       QStringLiteral("Text Files (*.txt)"),
@@ -13,7 +13,7 @@ FileChoice BatchFileChoice() {
 }
 
 std::optional<QString> chooseBatchFile(FileChooser& chooser, QWidget* owner) {
-    std::optional<QString> chosen = chooser.chooseFile(owner, BatchFileChoice());
+    std::optional<QString> chosen = chooser.chooseFile(owner, batchFileChoice());
     if (chosen && chosen->size() > maxChosenPathLength)
         return std::nullopt;
     return chosen;

@@ -12,7 +12,7 @@ namespace quentara {
 
 // What the browse button asks for: its title, its one filter, and "C:\test" as the start
 // folder where that folder exists, the user's home folder otherwise.
-FileChoice BatchFileChoice();
+FileChoice batchFileChoice();
 
 // A chosen path longer than this leaves the file name as it was.
 inline constexpr int maxChosenPathLength = 255;

@@ -44,7 +44,7 @@ std::string commonReason(const std::error_code& error) {
 
 } // namespace
 
-std::string FileFailureText(const FileFailure& failure) {
+std::string fileFailureText(const FileFailure& failure) {
     const std::error_code& error = failure.error;
     if (failure.step == FileFailure::Step::target) {
         if (failure.kind == TargetInfo::Kind::folder)
@@ -89,13 +89,13 @@ std::string FileFailureText(const FileFailure& failure) {
     return {};
 }
 
-std::string BatchNotWrittenMessage(std::string_view fileName, std::string_view reason) {
+std::string batchNotWrittenMessage(std::string_view fileName, std::string_view reason) {
     return "The file \"" + std::string(fileName) + "\" was not written, and nothing on disk " +
            "was changed.\n" + std::string(reason);
 }
 
 std::string batchFailureMessage(std::string_view fileName, const FileFailure& failure) {
-    const std::string reason = FileFailureText(failure);
+    const std::string reason = fileFailureText(failure);
     const bool written =
         failure.step == FileFailure::Step::write || failure.step == FileFailure::Step::finish;
     std::string message;
@@ -106,7 +106,7 @@ std::string batchFailureMessage(std::string_view fileName, const FileFailure& fa
     else if (failure.kind == TargetInfo::Kind::device && written)
         message.append("Writing to \"").append(fileName).append("\" stopped before the end.\n");
     else
-        return BatchNotWrittenMessage(fileName, reason);
+        return batchNotWrittenMessage(fileName, reason);
     return message.append(reason);
 }
 

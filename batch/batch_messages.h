@@ -9,10 +9,10 @@
 namespace quentara {
 
 // Why writing failed, in plain words: "The disk is full." and the like.
-std::string FileFailureText(const FileFailure& failure);
+std::string fileFailureText(const FileFailure& failure);
 
 // The whole message: which file, that nothing on disk changed, and `reason`.
-std::string BatchNotWrittenMessage(std::string_view fileName, std::string_view reason);
+std::string batchNotWrittenMessage(std::string_view fileName, std::string_view reason);
 
 // The whole message for a failed write: which file, what became of it, and why.
 std::string batchFailureMessage(std::string_view fileName, const FileFailure& failure);

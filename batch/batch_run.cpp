@@ -21,9 +21,9 @@ BatchRun::BatchRun(QWidget* window, QPushButton* button, QProgressBar* bar, Batc
 std::optional<std::uint64_t> BatchRun::readQuantity(const QString& fileName,
                                                     const QString& quantityText) const {
     const std::string text = quantityText.toStdString();
-    const QuantityReading reading = ReadQuantityText(text);
+    const QuantityReading reading = readQuantityText(text);
     if (reading.problem != QuantityProblem::none) {
-        showProblem(fileName, QuantityProblemText(reading.problem, text));
+        showProblem(fileName, quantityProblemMessage(reading.problem, text));
         return std::nullopt;
     }
     return reading.quantity;
@@ -31,7 +31,7 @@ std::optional<std::uint64_t> BatchRun::readQuantity(const QString& fileName,
 
 void BatchRun::showProblem(const QString& fileName, const std::string& reason) const {
     services_.messages.show(
-        window_, QString::fromStdString(BatchNotWrittenMessage(fileName.toStdString(), reason)),
+        window_, QString::fromStdString(batchNotWrittenMessage(fileName.toStdString(), reason)),
         MessageIcon::warning);
 }
 
@@ -56,11 +56,11 @@ void BatchRun::run(const QString& fileName, std::uint64_t quantity,
         });
         try {
             const BatchOutcome outcome =
-                WriteBatchFile(services_.files, PathFromText(fileName), quantity, password, pacer);
+                writeBatchFile(services_.files, pathFromText(fileName), quantity, password, pacer);
             status = outcome.status;
             problem = batchFailureMessage(fileName.toStdString(), outcome.failure);
         } catch (const std::exception& error) { // the new file has been dropped already
-            problem = BatchNotWrittenMessage(fileName.toStdString(),
+            problem = batchNotWrittenMessage(fileName.toStdString(),
                                              std::string("Writing failed (") + error.what() + ").");
         }
     }

@@ -97,7 +97,7 @@ std::string NumberText(double value, char decimalMark) {
     return out;
 }
 
-std::optional<std::string> SteppedQuantity(std::string_view text, double amount, char decimalMark) {
+std::optional<std::string> steppedQuantity(std::string_view text, double amount, char decimalMark) {
     const double stepped = LeadingNumber(text) + amount;
     if (!std::isfinite(stepped))
         return std::nullopt;

@@ -21,7 +21,7 @@ std::string NumberText(double value, char decimalMark = '.');
 
 // The quantity text after one spinner step of `amount`: NumberText(LeadingNumber(text) + amount).
 // Empty when the leading number is too large for a double, so the step leaves the text alone.
-std::optional<std::string> SteppedQuantity(std::string_view text, double amount,
+std::optional<std::string> steppedQuantity(std::string_view text, double amount,
                                            char decimalMark = '.');
 
 } // namespace quentara

@@ -4,7 +4,7 @@
 
 namespace quentara {
 
-std::filesystem::path PathFromText(const QString& text) {
+std::filesystem::path pathFromText(const QString& text) {
 #ifdef _WIN32
     return std::filesystem::path(text.toStdWString());
 #else

@@ -6,6 +6,6 @@
 
 namespace quentara {
 
-std::filesystem::path PathFromText(const QString& text);
+std::filesystem::path pathFromText(const QString& text);
 
 } // namespace quentara

@@ -20,7 +20,7 @@ public:
                   Clock::duration interval = std::chrono::milliseconds(30), Now now = &Clock::now);
 
     // Called for every line, in order, before it is made. False: the report asked to stop.
-    bool line(std::uint64_t number) {
+    bool proceed(std::uint64_t number) {
         if (--countdown_ != 0)
             return true;
         return check(number);

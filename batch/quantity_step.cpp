@@ -12,7 +12,7 @@ std::optional<QString> steppedQuantityText(const QString& text, double amount) {
                                  ? static_cast<char>(mark.at(0).unicode())
                                  : '.';
     const std::optional<std::string> stepped =
-        SteppedQuantity(text.toStdString(), amount, decimalMark);
+        steppedQuantity(text.toStdString(), amount, decimalMark);
     if (!stepped)
         return std::nullopt;
     return QString::fromStdString(*stepped);

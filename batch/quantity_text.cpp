@@ -5,7 +5,7 @@
 
 namespace quentara {
 
-QuantityReading ReadQuantityText(std::string_view text) {
+QuantityReading readQuantityText(std::string_view text) {
     text = trimBlanks(text);
     const DecimalScan number = scanDecimal(text);
     if (number.length == 0 || number.length != text.size())
@@ -24,23 +24,23 @@ QuantityReading ReadQuantityText(std::string_view text) {
     return {value, QuantityProblem::none};
 }
 
-std::string QuantityProblemText(QuantityProblem problem, std::string_view text) {
+std::string quantityProblemMessage(QuantityProblem problem, std::string_view text) {
     std::string what;
     switch (problem) {
     case QuantityProblem::none:
         return {};
     case QuantityProblem::notANumber:
         what = text.empty() ? "No quantity was given."
-                            : "The quantity " + QuotedForMessage(text) + " is not a number.";
+                            : "The quantity " + quotedForMessage(text) + " is not a number.";
         break;
     case QuantityProblem::notWhole:
-        what = "The quantity " + QuotedForMessage(text) + " is not a whole number.";
+        what = "The quantity " + quotedForMessage(text) + " is not a whole number.";
         break;
     case QuantityProblem::tooSmall:
-        what = "The quantity " + QuotedForMessage(text) + " is below 1.";
+        what = "The quantity " + quotedForMessage(text) + " is below 1.";
         break;
     case QuantityProblem::tooLarge:
-        what = "The quantity " + QuotedForMessage(text) + " is too large.";
+        what = "The quantity " + quotedForMessage(text) + " is too large.";
         break;
     }
     return what + "\nType a whole number of lines from 1 to 999999999999999, for example 5000.";

@@ -26,9 +26,9 @@ struct QuantityReading {
 // optional "." fraction and an optional exponent ("2E3"). Its exact decimal value must be a
 // whole number from 1 to maxBatchQuantity. Read exactly, so "1.0000000000000001" is no
 // whole number, however close a double would come.
-QuantityReading ReadQuantityText(std::string_view text);
+QuantityReading readQuantityText(std::string_view text);
 
 // The reason in plain words, quoting `text`, and what is accepted.
-std::string QuantityProblemText(QuantityProblem problem, std::string_view text);
+std::string quantityProblemMessage(QuantityProblem problem, std::string_view text);
 
 } // namespace quentara

@@ -24,7 +24,7 @@ ExactDecimal halfOf(std::int64_t odd) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const LengthReading reading = ReadLengthText(text);
+    const LengthReading reading = readLengthText(text);
     const std::optional<ExactDecimal> exact = readExactDecimal(text, false);
     require((reading.problem == LengthProblem::notANumber) == !exact.has_value(),
             "refused as no number exactly when the text is no plain decimal number");

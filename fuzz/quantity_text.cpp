@@ -14,7 +14,7 @@ using namespace quentara::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const QuantityReading reading = ReadQuantityText(text);
+    const QuantityReading reading = readQuantityText(text);
     const std::optional<ExactDecimal> exact = readExactDecimal(text, true);
     require((reading.problem == QuantityProblem::notANumber) == !exact.has_value(),
             "refused as no number exactly when the text is no decimal number");

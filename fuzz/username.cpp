@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0; // a name box holds valid text only
 
     ScriptedRandom digits({0.0f, 1.0f - 0x1p-24f});
-    const std::string name = ComposeUsername(first, last, GraphemeBoundaries());
+    const std::string name = composeUsername(first, last, GraphemeBoundaries());
     require(decodeUtf8(name).has_value(), "the username is valid UTF-8");
     require(name.size() >= 2 && name.substr(name.size() - 2) == "09",
             "two drawn digits at the end");

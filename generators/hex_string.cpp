@@ -5,7 +5,7 @@
 
 namespace quentara {
 
-std::int32_t HexCharacterCount(std::string_view bitsText) {
+std::int32_t hexCharacterCount(std::string_view bitsText) {
     std::int32_t characters = 1;
     for (std::string_view item : hexBitsItems) {
         if (item == bitsText)
@@ -15,8 +15,8 @@ std::int32_t HexCharacterCount(std::string_view bitsText) {
     return 0;
 }
 
-std::string ComposeHexString(std::string_view bitsText) {
-    const std::int32_t count = HexCharacterCount(bitsText);
+std::string composeHexString(std::string_view bitsText) {
+    const std::int32_t count = hexCharacterCount(bitsText);
     std::string result;
     result.reserve(static_cast<std::size_t>(count));
     for (std::int32_t position = 1; position <= count; ++position) {

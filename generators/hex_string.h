@@ -15,10 +15,10 @@ inline constexpr std::array<std::string_view, 12> hexBitsItems = {
 
 // Characters asked for by a bit-length text: bits / 4 for one of the items exactly as
 // listed (case-sensitive, no blanks around it), 0 for any other text.
-std::int32_t HexCharacterCount(std::string_view bitsText);
+std::int32_t hexCharacterCount(std::string_view bitsText);
 
 // For each character: a coin DrawCode(2, 1), then a letter DrawCode(6, 65) "A".."F" on 1
 // or a digit DrawCode(10, 48) "0".."9" on 2. Empty, with no draw, for an unknown text.
-std::string ComposeHexString(std::string_view bitsText);
+std::string composeHexString(std::string_view bitsText);
 
 } // namespace quentara

@@ -10,7 +10,7 @@
 
 namespace quentara {
 
-LengthReading ReadLengthText(std::string_view text) {
+LengthReading readLengthText(std::string_view text) {
     text = trimBlanks(text);
     const DecimalScan number = scanDecimal(text);
     if (number.length == 0 || number.length != text.size() || number.hasExponent)
@@ -39,8 +39,8 @@ LengthReading ReadLengthText(std::string_view text) {
     return {static_cast<std::int32_t>(value), LengthProblem::none};
 }
 
-std::string LengthProblemMessage(LengthProblem problem, std::string_view text) {
-    const std::string quoted = QuotedForMessage(text);
+std::string lengthProblemMessage(LengthProblem problem, std::string_view text) {
+    const std::string quoted = quotedForMessage(text);
     std::string what;
     switch (problem) {
     case LengthProblem::none:

@@ -26,9 +26,9 @@ struct LengthReading {
 // A decimal number with optional blanks around it, an optional sign and an optional
 // fraction, rounded to the nearest integer with halves going to the even one.
 // Zero and negative lengths are valid: they give the empty password.
-LengthReading ReadLengthText(std::string_view text);
+LengthReading readLengthText(std::string_view text);
 
 // A message for the user that says what is wrong with `text` and what is accepted.
-std::string LengthProblemMessage(LengthProblem problem, std::string_view text);
+std::string lengthProblemMessage(LengthProblem problem, std::string_view text);
 
 } // namespace quentara

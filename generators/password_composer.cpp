@@ -7,7 +7,7 @@
 
 namespace quentara {
 
-void AppendPassword(std::string& out, std::int32_t length, ClassTicks ticks) {
+void appendPassword(std::string& out, std::int32_t length, ClassTicks ticks) {
     std::array<CharacterClass, 4> ticked{};
     std::size_t count = 0;
     if (ticks.uppercase)
@@ -30,9 +30,9 @@ void AppendPassword(std::string& out, std::int32_t length, ClassTicks ticks) {
     }
 }
 
-std::string ComposePassword(std::int32_t length, ClassTicks ticks) {
+std::string composePassword(std::int32_t length, ClassTicks ticks) {
     std::string password;
-    AppendPassword(password, length, ticks);
+    appendPassword(password, length, ticks);
     return password;
 }
 

@@ -18,9 +18,9 @@ struct ClassTicks {
 // ticked). With k > 1 classes ticked, each character first picks one of them with
 // DrawCode(k, 1), numbered in the order uppercase, lowercase, digits, symbols, then
 // draws its code within that class: two draws per character, one with a single class.
-void AppendPassword(std::string& out, std::int32_t length, ClassTicks ticks);
+void appendPassword(std::string& out, std::int32_t length, ClassTicks ticks);
 
-std::string ComposePassword(std::int32_t length, ClassTicks ticks);
+std::string composePassword(std::int32_t length, ClassTicks ticks);
 
 // Appends one new password to the line being built; the batch file takes one per line.
 using PasswordAppender = std::function<void(std::string& line)>;

@@ -89,7 +89,7 @@ float nextFromScriptOrRefill() {
 }
 } // namespace random_detail
 
-bool StartSecureRandom() {
+bool startSecureRandom() {
     return secureGenerator().start();
 }
 

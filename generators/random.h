@@ -11,7 +11,7 @@ namespace quentara {
 // Prepares the process-wide secure generator from fresh operating-system entropy.
 // Returns false when the operating system's secure source cannot be used; the
 // program must then stop rather than draw from anything weaker.
-bool StartSecureRandom();
+bool startSecureRandom();
 
 namespace random_detail {
 // The unread bytes of the secure generator's buffer, read inline: a batch file draws tens

@@ -21,7 +21,7 @@ std::string oneDecimal(double value) {
 
 } // namespace
 
-Strength StrengthOf(std::span<const CharacterGroup> groups, std::int32_t length) {
+Strength strengthOf(std::span<const CharacterGroup> groups, std::int32_t length) {
     if (length < 1 || groups.empty())
         return {};
     double perCharacter = 0;
@@ -35,7 +35,7 @@ Strength StrengthOf(std::span<const CharacterGroup> groups, std::int32_t length)
     return {length * perCharacter, length * leastSurprise};
 }
 
-Strength PasswordStrength(std::int32_t length, ClassTicks ticks) {
+Strength passwordStrength(std::int32_t length, ClassTicks ticks) {
     std::array<int, 4> spans{};
     std::size_t count = 0;
     if (ticks.uppercase)
@@ -50,21 +50,21 @@ Strength PasswordStrength(std::int32_t length, ClassTicks ticks) {
     std::array<CharacterGroup, 4> groups{};
     for (std::size_t i = 0; i < count; ++i)
         groups[i] = {1.0 / static_cast<double>(count), spans[i]};
-    return StrengthOf(std::span(groups.data(), count), length);
+    return strengthOf(std::span(groups.data(), count), length);
 }
 
-Strength HexStrength(std::int32_t characters) {
+Strength hexStrength(std::int32_t characters) {
     const std::array<CharacterGroup, 2> groups{
         {{0.5, hexLetterClass.span}, {0.5, digitClass.span}}};
-    return StrengthOf(groups, characters);
+    return strengthOf(groups, characters);
 }
 
-Strength UsernameStrength() {
+Strength usernameStrength() {
     const std::array<CharacterGroup, 1> digit{{{1.0, digitClass.span}}};
-    return StrengthOf(digit, 2);
+    return strengthOf(digit, 2);
 }
 
-std::string StrengthFigure(const Strength& strength, std::string_view what) {
+std::string strengthFigure(const Strength& strength, std::string_view what) {
     return oneDecimal(strength.bits) + " bits (the most likely " + std::string(what) + ": 1 in 2^" +
            oneDecimal(strength.mostLikelyBits) + ")";
 }

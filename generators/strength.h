@@ -23,16 +23,16 @@ struct CharacterGroup {
 };
 
 // `length` independent positions, each drawn from `groups` (disjoint, shares adding up to 1).
-Strength StrengthOf(std::span<const CharacterGroup> groups, std::int32_t length);
+Strength strengthOf(std::span<const CharacterGroup> groups, std::int32_t length);
 
 // A password of the composer: nothing to guess when it is empty.
-Strength PasswordStrength(std::int32_t length, ClassTicks ticks);
+Strength passwordStrength(std::int32_t length, ClassTicks ticks);
 // A hex string of `characters` characters: a coin, then one of 6 letters or 10 digits.
-Strength HexStrength(std::int32_t characters);
+Strength hexStrength(std::int32_t characters);
 // A user name: only its two digits are secret, the names are known.
-Strength UsernameStrength();
+Strength usernameStrength();
 
 // "35.8 bits (the most likely password: 1 in 2^31.0)", the result named by `what`.
-std::string StrengthFigure(const Strength& strength, std::string_view what);
+std::string strengthFigure(const Strength& strength, std::string_view what);
 
 } // namespace quentara

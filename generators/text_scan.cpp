@@ -4,7 +4,7 @@
 
 namespace quentara {
 
-std::string QuotedForMessage(std::string_view text) {
+std::string quotedForMessage(std::string_view text) {
     std::size_t cut = std::min<std::size_t>(text.size(), 40);
     while (cut > 0 && cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
         --cut;

@@ -24,6 +24,6 @@ inline std::string_view trimBlanks(std::string_view text) {
 
 // `text` in double quotes for a message. A pasted page would make the message unreadable, so
 // only its first 40 bytes are quoted, never ending inside a UTF-8 sequence.
-std::string QuotedForMessage(std::string_view text);
+std::string quotedForMessage(std::string_view text);
 
 } // namespace quentara

@@ -43,7 +43,7 @@ std::string_view leading(std::string_view text, std::size_t count,
 
 } // namespace
 
-std::string ComposeUsername(std::string_view firstName, std::string_view lastName,
+std::string composeUsername(std::string_view firstName, std::string_view lastName,
                             const CharacterBoundaries& boundaries) {
     const std::string firstDigit = CharFromCode(DrawCode(10, 48));
     const std::string secondDigit = CharFromCode(DrawCode(10, 48));

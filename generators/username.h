@@ -21,7 +21,7 @@ public:
 // The first two characters of the first name, the first three of the last name (fewer when
 // a name is shorter), then two digits, each DrawCode(10, 48), drawn first to second. The
 // names are taken exactly as typed: blanks, case and punctuation stay. UTF-8 in and out.
-std::string ComposeUsername(std::string_view firstName, std::string_view lastName,
+std::string composeUsername(std::string_view firstName, std::string_view lastName,
                             const CharacterBoundaries& boundaries);
 
 } // namespace quentara

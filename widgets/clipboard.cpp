@@ -30,7 +30,7 @@ void QtClipboard::place(std::unique_ptr<QMimeData> data) {
     QGuiApplication::clipboard()->setMimeData(data.release());
 }
 
-std::unique_ptr<QMimeData> SecretTextMimeData(const QString& text, ClipboardFlavour flavour) {
+std::unique_ptr<QMimeData> secretTextMimeData(const QString& text, ClipboardFlavour flavour) {
     auto data = std::make_unique<QMimeData>();
     data->setText(text);
     switch (flavour) {

@@ -39,7 +39,7 @@ constexpr ClipboardFlavour nativeClipboardFlavour() {
 
 // `text` as plain text, marked as a secret so that clipboard managers, clipboard history
 // and cloud clipboards leave it alone: a password must not outlive its paste.
-std::unique_ptr<QMimeData> SecretTextMimeData(const QString& text,
+std::unique_ptr<QMimeData> secretTextMimeData(const QString& text,
                                               ClipboardFlavour flavour = nativeClipboardFlavour());
 
 } // namespace quentara

@@ -30,7 +30,7 @@ class UsernameWithQtBoundaries : public testing::TestWithParam<NameCase> {};
 TEST_P(UsernameWithQtBoundaries, TakesWholeCharactersOnly) {
     const NameCase& row = GetParam();
     ScriptedRandom script({0.0f, largestDraw});
-    EXPECT_EQ(ComposeUsername(row.first, row.last, GraphemeBoundaries()), row.expected);
+    EXPECT_EQ(composeUsername(row.first, row.last, GraphemeBoundaries()), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,8 +63,8 @@ TEST(UsernameWithQtBoundariesSweep, NeverCutsACodePointAfterTwoEmoji) {
         if (c >= 0xD800 && c <= 0xDFFF)
             continue; // surrogates are not characters
         const std::string name = "😀😀" + QString::fromUcs4(&c, 1).toStdString();
-        const std::string whole = ComposeUsername("Jo", name, boundaries);
-        const std::string cut = ComposeUsername(name, "", boundaries);
+        const std::string whole = composeUsername("Jo", name, boundaries);
+        const std::string cut = composeUsername(name, "", boundaries);
         if (whole != "Jo" + name + "00" || !isValidUtf8(cut) || !cut.starts_with("😀😀"))
             broken.push_back(c);
     }

@@ -22,7 +22,7 @@ ProgressPacer quietPacer(std::uint64_t lines) {
 BatchOutcome writeLines(FileLayer& files, const std::filesystem::path& target, std::uint64_t lines,
                         const PasswordAppender& password) {
     ProgressPacer pacer = quietPacer(lines);
-    return WriteBatchFile(files, target, lines, password, pacer);
+    return writeBatchFile(files, target, lines, password, pacer);
 }
 
 // Every line's password is the same fixed text.
@@ -36,7 +36,7 @@ TEST(BatchFile, HoldsExactlyTheBytesOfTheLineFormat) {
     // Length 2, digits only: one draw per character, 0 gives "0" and the largestDraw gives "9".
     ScriptedRandom script({0.0f, largestDraw, 0.5f, 0.1f, largestDraw, largestDraw});
     const BatchOutcome outcome = writeLines(files, folder / "pass.txt", 3, [](std::string& line) {
-        AppendPassword(line, 2, {false, false, true, false});
+        appendPassword(line, 2, {false, false, true, false});
     });
     EXPECT_EQ(outcome.status, BatchOutcome::Status::written);
     EXPECT_EQ(readBytes(folder / "pass.txt"), "nr. 1    09\r\nnr. 2    51\r\nnr. 3    99\r\n");
@@ -149,7 +149,7 @@ TEST_P(BatchFileFailure, LeavesTheOldFileAsItWasAndNothingBesideIt) {
             const BatchOutcome outcome =
                 writeLines(files, folder / "pass.txt", 40'000, fixedPassword("0123456789abcdef"));
             EXPECT_EQ(outcome.status, BatchOutcome::Status::failed);
-            EXPECT_EQ(FileFailureText(outcome.failure), row.reason);
+            EXPECT_EQ(fileFailureText(outcome.failure), row.reason);
             EXPECT_FALSE(outcome.failure.oldContentGone);
             if (existed) {
                 EXPECT_EQ(readBytes(folder / "pass.txt"), old);
@@ -205,7 +205,7 @@ TEST_P(BatchFileBadPlace, IsReportedBeforeAnythingIsWritten) {
     const BatchOutcome outcome = writeLines(files, folder.path() / GetParam().target, 5,
                                             [&](std::string& line) { ++passwords, line += "x"; });
     EXPECT_EQ(outcome.status, BatchOutcome::Status::failed);
-    EXPECT_EQ(FileFailureText(outcome.failure), GetParam().reason);
+    EXPECT_EQ(fileFailureText(outcome.failure), GetParam().reason);
     EXPECT_EQ(passwords, 0);
     EXPECT_EQ(folder.names(), (std::set<std::string>{"sub"}));
     EXPECT_TRUE(std::filesystem::is_empty(folder / "sub"));
@@ -223,7 +223,7 @@ TEST(BatchFile, AnEmptyNameIsNoFileName) {
     SystemFileLayer files;
     const BatchOutcome outcome = writeLines(files, "", 5, fixedPassword("x"));
     EXPECT_EQ(outcome.status, BatchOutcome::Status::failed);
-    EXPECT_EQ(FileFailureText(outcome.failure), "The name is not a valid file name.");
+    EXPECT_EQ(fileFailureText(outcome.failure), "The name is not a valid file name.");
 }
 
 TEST(BatchFile, AStopAskedForByTheProgressReportKeepsTheOldFile) {
@@ -233,7 +233,7 @@ TEST(BatchFile, AStopAskedForByTheProgressReportKeepsTheOldFile) {
     ProgressPacer pacer(
         1000, [](std::uint64_t line) { return line < 1000; }, std::chrono::milliseconds(0));
     const BatchOutcome outcome =
-        WriteBatchFile(files, folder / "pass.txt", 1000, fixedPassword("x"), pacer);
+        writeBatchFile(files, folder / "pass.txt", 1000, fixedPassword("x"), pacer);
     EXPECT_EQ(outcome.status, BatchOutcome::Status::stopped);
     EXPECT_EQ(readBytes(folder / "pass.txt"), "old");
     EXPECT_EQ(folder.names(), (std::set<std::string>{"pass.txt"}));
@@ -273,7 +273,7 @@ TEST(BatchFile, ARealFullDiskKeepsTheOldFile) {
     const BatchOutcome outcome =
         writeLines(files, folder / "pass.txt", 10'000, fixedPassword("0123456789abcdef"));
     EXPECT_EQ(outcome.status, BatchOutcome::Status::failed);
-    EXPECT_EQ(FileFailureText(outcome.failure), "The disk is full.");
+    EXPECT_EQ(fileFailureText(outcome.failure), "The disk is full.");
     EXPECT_EQ(readBytes(folder / "pass.txt"), "old");
     EXPECT_EQ(folder.names(), (std::set<std::string>{"pass.txt"}));
 }
@@ -284,7 +284,7 @@ TEST(BatchFile, AFolderThatTakesNoNewFilesIsNotCalledMissing) {
     SystemFileLayer files;
     const BatchOutcome outcome =
         writeLines(files, "/proc/quentara-pass.txt", 5, fixedPassword("x"));
-    EXPECT_EQ(FileFailureText(outcome.failure), "Its folder does not take new files.");
+    EXPECT_EQ(fileFailureText(outcome.failure), "Its folder does not take new files.");
 }
 #endif
 
@@ -312,7 +312,7 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST(BatchNotWrittenMessage, NamesTheFileAndTheReason) {
-    EXPECT_EQ(BatchNotWrittenMessage("C:\\pass.txt", "The disk is full."),
+    EXPECT_EQ(batchNotWrittenMessage("C:\\pass.txt", "The disk is full."),
               "The file \"C:\\pass.txt\" was not written, and nothing on disk was changed.\n"
               "The disk is full.");
 }

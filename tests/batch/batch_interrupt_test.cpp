@@ -49,7 +49,7 @@ ProgressPacer::Clock::time_point racingClock() {
             return true;
         },
         std::chrono::seconds(0), racingClock);
-    WriteBatchFile(
+    writeBatchFile(
         files, target, 1'000'000'000'000, [](std::string& line) { line += "0123456789abcdef"; },
         pacer);
     ::_exit(2); // never reached: the run is far from done

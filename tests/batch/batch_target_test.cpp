@@ -32,7 +32,7 @@ BatchOutcome writeLines(FileLayer& files, const fs::path& target, std::uint64_t 
     ProgressPacer pacer(
         lines, [stopAt](std::uint64_t line) { return stopAt == 0 || line < stopAt; },
         std::chrono::milliseconds(0));
-    return WriteBatchFile(
+    return writeBatchFile(
         files, target, lines, [](std::string& line) { line += "abc"; }, pacer);
 }
 
@@ -61,7 +61,7 @@ TEST_P(BatchFileInPlace, WritesTheFileItselfWhenTheDiskHoldsAllOfIt) {
     files.freeRoom = row.room;
     const BatchOutcome outcome = writeLines(files, folder / "pass.txt", 12);
     EXPECT_EQ(outcome.status, row.status);
-    EXPECT_EQ(FileFailureText(outcome.failure), row.reason);
+    EXPECT_EQ(fileFailureText(outcome.failure), row.reason);
     EXPECT_FALSE(outcome.failure.oldContentGone);
     EXPECT_EQ(readBytes(folder / "pass.txt"),
               row.status == Status::written ? twelveLines : "old content");

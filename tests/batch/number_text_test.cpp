@@ -102,7 +102,7 @@ struct Step {
 class SteppedQuantityTable : public testing::TestWithParam<Step> {};
 
 TEST_P(SteppedQuantityTable, RewritesTheTextInPlainForm) {
-    EXPECT_EQ(SteppedQuantity(GetParam().text, GetParam().amount), GetParam().expected);
+    EXPECT_EQ(steppedQuantity(GetParam().text, GetParam().amount), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Step{"1.5E+15", 10, "1.50000000000001E+15"}));
 
 TEST(SteppedQuantity, LeavesANumberBeyondADoubleAlone) {
-    EXPECT_EQ(SteppedQuantity(std::string(400, '9'), 10), std::nullopt);
+    EXPECT_EQ(steppedQuantity(std::string(400, '9'), 10), std::nullopt);
 }
 
 } // namespace

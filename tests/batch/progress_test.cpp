@@ -53,7 +53,7 @@ std::vector<std::uint64_t> runPacer(std::uint64_t lines, std::chrono::microsecon
         std::chrono::milliseconds(30), &fakeNow);
     for (std::uint64_t line = 1; line <= lines; ++line) {
         fakeTime = ProgressPacer::Clock::time_point{} + step * line;
-        if (!pacer.line(line))
+        if (!pacer.proceed(line))
             break;
     }
     return reports;

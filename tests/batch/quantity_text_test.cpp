@@ -15,7 +15,7 @@ struct Quantity {
 class QuantityRule : public testing::TestWithParam<Quantity> {};
 
 TEST_P(QuantityRule, AcceptsOnlyAWholeNumberFromOneToTheLimit) {
-    const QuantityReading reading = ReadQuantityText(GetParam().text);
+    const QuantityReading reading = readQuantityText(GetParam().text);
     EXPECT_EQ(reading.problem, GetParam().problem) << GetParam().text;
     EXPECT_EQ(reading.quantity, GetParam().quantity) << GetParam().text;
 }
@@ -56,7 +56,7 @@ struct LongQuantity {
 class LongQuantityRule : public testing::TestWithParam<LongQuantity> {};
 
 TEST_P(LongQuantityRule, ReadsTheExactValueHoweverLongTheText) {
-    const QuantityReading reading = ReadQuantityText(GetParam().text);
+    const QuantityReading reading = readQuantityText(GetParam().text);
     EXPECT_EQ(reading.problem, GetParam().problem);
     EXPECT_EQ(reading.quantity, GetParam().quantity);
 }
@@ -84,7 +84,7 @@ struct Reason {
 class QuantityMessage : public testing::TestWithParam<Reason> {};
 
 TEST_P(QuantityMessage, SaysWhatIsWrongAndWhatIsAccepted) {
-    EXPECT_EQ(QuantityProblemText(GetParam().problem, GetParam().text),
+    EXPECT_EQ(quantityProblemMessage(GetParam().problem, GetParam().text),
               std::string(GetParam().expected) +
                   "\nType a whole number of lines from 1 to 999999999999999, for example 5000.");
 }

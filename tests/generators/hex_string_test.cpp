@@ -23,7 +23,7 @@ class HexItem : public testing::TestWithParam<LengthCase> {};
 // it shows that every coin was honoured and every code drawn after its coin.
 TEST_P(HexItem, GivesOneCharacterPerFourBitsFromTwoDrawsEach) {
     const auto [item, characters] = GetParam();
-    EXPECT_EQ(HexCharacterCount(item), characters);
+    EXPECT_EQ(hexCharacterCount(item), characters);
 
     std::vector<float> draws;
     std::string expected;
@@ -34,7 +34,7 @@ TEST_P(HexItem, GivesOneCharacterPerFourBitsFromTwoDrawsEach) {
         expected += "A1C5E8"[i % 6];
     }
     ScriptedRandom script(draws);
-    EXPECT_EQ(ComposeHexString(item), expected);
+    EXPECT_EQ(composeHexString(item), expected);
     EXPECT_EQ(script.remaining(), 0u) << "two draws per character, and no more";
 }
 
@@ -53,9 +53,9 @@ INSTANTIATE_TEST_SUITE_P(EveryItem, HexItem,
 class HexNearMiss : public testing::TestWithParam<const char*> {};
 
 TEST_P(HexNearMiss, CountsNothingAndDrawsNothing) {
-    EXPECT_EQ(HexCharacterCount(GetParam()), 0);
+    EXPECT_EQ(hexCharacterCount(GetParam()), 0);
     ScriptedRandom noDraws({});
-    EXPECT_EQ(ComposeHexString(GetParam()), "");
+    EXPECT_EQ(composeHexString(GetParam()), "");
     EXPECT_EQ(noDraws.consumed(), 0u);
 }
 
@@ -79,7 +79,7 @@ class HexAlphabet : public testing::TestWithParam<AlphabetCase> {};
 TEST_P(HexAlphabet, CoinThenLetterOrDigit) {
     const auto [coin, code, expected] = GetParam();
     ScriptedRandom script({coin, code});
-    EXPECT_EQ(ComposeHexString("4 bits"), std::string(1, expected));
+    EXPECT_EQ(composeHexString("4 bits"), std::string(1, expected));
     EXPECT_EQ(script.remaining(), 0u);
 }
 
@@ -92,13 +92,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ComposeHexString, DrawsCoinThenCodeCharacterByCharacterInOrder) {
     // Swapping coin and code, or the characters, would give a different text.
     ScriptedRandom script({0.0f, 0.5f, 0.9f, 0.1f, 0.2f, largestDraw, largestDraw, 0.75f});
-    EXPECT_EQ(ComposeHexString("16 bits"), "D1F7");
+    EXPECT_EQ(composeHexString("16 bits"), "D1F7");
     EXPECT_EQ(script.remaining(), 0u);
 }
 
 TEST(ComposeHexString, RealDrawsGiveUppercaseHexOnlyWithBothKindsAndNewTextEachTime) {
-    const std::string first = ComposeHexString("8192 bits");
-    const std::string second = ComposeHexString("8192 bits");
+    const std::string first = composeHexString("8192 bits");
+    const std::string second = composeHexString("8192 bits");
     ASSERT_EQ(first.size(), 2048u);
     ASSERT_EQ(second.size(), 2048u);
     EXPECT_EQ(first.find_first_not_of("0123456789ABCDEF"), std::string::npos);

@@ -17,7 +17,7 @@ class ReadLengthTextTable : public testing::TestWithParam<LengthCase> {};
 
 TEST_P(ReadLengthTextTable, ReadsTheTextAsExpected) {
     const LengthCase& row = GetParam();
-    const LengthReading reading = ReadLengthText(row.text);
+    const LengthReading reading = readLengthText(row.text);
     EXPECT_EQ(reading.problem, row.problem) << '"' << row.text << '"';
     if (row.problem == LengthProblem::none || row.problem == LengthProblem::tooLong) {
         EXPECT_EQ(reading.length, row.length) << '"' << row.text << '"';
@@ -55,22 +55,22 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<LengthCase>& row) { return textRowName(row.param.text); });
 
 TEST(LengthProblemMessage, SaysWhatIsWrongAndWhatIsAccepted) {
-    EXPECT_EQ(LengthProblemMessage(LengthProblem::notANumber, "abc"),
+    EXPECT_EQ(lengthProblemMessage(LengthProblem::notANumber, "abc"),
               "The length \"abc\" is not a number.\n"
               "Type a whole number of characters from 0 to 1000000, for example 12.");
-    EXPECT_EQ(LengthProblemMessage(LengthProblem::notANumber, ""),
+    EXPECT_EQ(lengthProblemMessage(LengthProblem::notANumber, ""),
               "No length was given.\n"
               "Type a whole number of characters from 0 to 1000000, for example 12.");
-    EXPECT_EQ(LengthProblemMessage(LengthProblem::tooLong, "5000000"),
+    EXPECT_EQ(lengthProblemMessage(LengthProblem::tooLong, "5000000"),
               "The length \"5000000\" is too long: a password has at most 1000000 characters.\n"
               "Type a whole number of characters from 0 to 1000000, for example 12.");
-    EXPECT_EQ(LengthProblemMessage(LengthProblem::none, "6"), "");
+    EXPECT_EQ(lengthProblemMessage(LengthProblem::none, "6"), "");
 }
 
 TEST(LengthProblemMessage, QuotesOnlyTheBeginningOfALongTextAndNeverHalfACharacter) {
     // 39 ASCII characters, then a two-byte character across the 40-byte mark.
     const std::string text = std::string(39, 'x') + "\xC3\xA9" + std::string(100, 'y');
-    const std::string message = LengthProblemMessage(LengthProblem::notANumber, text);
+    const std::string message = lengthProblemMessage(LengthProblem::notANumber, text);
     EXPECT_NE(message.find('"' + std::string(39, 'x') + "...\""), std::string::npos) << message;
 }
 

@@ -25,7 +25,7 @@ class CombinationTable : public testing::TestWithParam<ComposeCase> {};
 TEST_P(CombinationTable, PicksTheClassThenTheCharacter) {
     const ComposeCase& row = GetParam();
     ScriptedRandom script(row.draws);
-    EXPECT_EQ(ComposePassword(row.length, row.ticks), row.expected);
+    EXPECT_EQ(composePassword(row.length, row.ticks), row.expected);
     EXPECT_EQ(script.remaining(), 0u) << "every scripted draw is used, and no more";
 }
 
@@ -73,7 +73,7 @@ TEST(ComposePassword, UppercaseAndDigitsTakeTwoDrawsPerCharacterWithTheClassFirs
     // Odd draws pick the class: below one half uppercase, from one half up a digit.
     ScriptedRandom script({0.49f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.99f, 0.99f, 0.2f, 0.2f, 0.7f,
                            0.2f, 0.3f, largestDraw, 0.6f, largestDraw});
-    EXPECT_EQ(ComposePassword(8, {true, false, true, false}), "N5A9F2Z9");
+    EXPECT_EQ(composePassword(8, {true, false, true, false}), "N5A9F2Z9");
     EXPECT_EQ(script.consumed(), 16u);
 }
 
@@ -82,7 +82,7 @@ TEST(ComposePassword, FiftySymbolsTakeFiftyDraws) {
     for (int i = 0; i < 50; ++i)
         draws.push_back(static_cast<float>(i % 9) / 9.0f + 0.01f);
     ScriptedRandom script(draws);
-    const std::string password = ComposePassword(50, {false, false, false, true});
+    const std::string password = composePassword(50, {false, false, false, true});
     ASSERT_EQ(password.size(), 50u);
     for (std::size_t i = 0; i < password.size(); ++i)
         EXPECT_EQ(password[i], "#$%&'()*+"[i % 9]) << "position " << i;
@@ -92,12 +92,12 @@ TEST(ComposePassword, FiftySymbolsTakeFiftyDraws) {
 TEST(AppendPassword, AddsToWhatIsThere) {
     ScriptedRandom script({0.0f, largestDraw});
     std::string line = "nr. 1    ";
-    AppendPassword(line, 2, {true, false, false, false});
+    appendPassword(line, 2, {true, false, false, false});
     EXPECT_EQ(line, "nr. 1    AZ");
 }
 
 TEST(ComposePassword, LongPasswordsHaveTheRequestedLengthFromTheTickedClassesOnly) {
-    const std::string password = ComposePassword(100'000, {false, true, false, true});
+    const std::string password = composePassword(100'000, {false, true, false, true});
     ASSERT_EQ(password.size(), 100'000u);
     EXPECT_EQ(password.find_first_not_of("abcdefghijklmnopqrstuvwxyz#$%&'()*+"), std::string::npos);
     EXPECT_NE(password.find_first_of("#$%&'()*+"), std::string::npos);

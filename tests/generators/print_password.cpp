@@ -4,8 +4,8 @@
 #include <cstdio>
 
 int main() {
-    if (!quentara::StartSecureRandom())
+    if (!quentara::startSecureRandom())
         return 1;
-    std::puts(quentara::ComposePassword(16, {true, true, true, true}).c_str());
+    std::puts(quentara::composePassword(16, {true, true, true, true}).c_str());
     return 0;
 }

@@ -66,7 +66,7 @@ TEST(ScriptedRandom, RestoresTheSequenceBeforeItWhenItEnds) {
 }
 
 TEST(SecureRandom, ValuesAreWhole24BitStepsThatUseEveryBit) {
-    ASSERT_TRUE(StartSecureRandom());
+    ASSERT_TRUE(startSecureRandom());
     std::uint32_t anySet = 0;
     std::uint32_t allSet = 0xFFFFFF;
     // Enough draws to cross several refills of the generator's buffer.

@@ -20,7 +20,7 @@ class PasswordStrengthTable : public testing::TestWithParam<PasswordCase> {};
 
 TEST_P(PasswordStrengthTable, FollowsTheClassFirstRule) {
     const PasswordCase& row = GetParam();
-    const Strength strength = PasswordStrength(row.length, row.ticks);
+    const Strength strength = passwordStrength(row.length, row.ticks);
     EXPECT_NEAR(strength.bits, row.bits, 1e-9);
     EXPECT_NEAR(strength.mostLikelyBits, row.mostLikelyBits, 1e-9);
 }
@@ -53,24 +53,24 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST(HexStrength, ACoinThenOneOfSixLettersOrTenDigits) {
-    const Strength one = HexStrength(1);
+    const Strength one = hexStrength(1);
     EXPECT_NEAR(one.bits, 3.953445297805, 1e-9);           // 1 + log2(6)/2 + log2(10)/2
     EXPECT_NEAR(one.mostLikelyBits, 3.584962500721, 1e-9); // each letter 1/12
-    const Strength bits128 = HexStrength(32);
+    const Strength bits128 = hexStrength(32);
     EXPECT_NEAR(bits128.bits, 126.510249529736, 1e-9);
     EXPECT_NEAR(bits128.mostLikelyBits, 114.718800023077, 1e-9);
-    EXPECT_EQ(HexStrength(0).bits, 0);
+    EXPECT_EQ(hexStrength(0).bits, 0);
 }
 
 TEST(UsernameStrength, OnlyTheTwoDigitsCount) {
-    EXPECT_NEAR(UsernameStrength().bits, 6.643856189775, 1e-9); // log2 100
-    EXPECT_NEAR(UsernameStrength().mostLikelyBits, 6.643856189775, 1e-9);
+    EXPECT_NEAR(usernameStrength().bits, 6.643856189775, 1e-9); // log2 100
+    EXPECT_NEAR(usernameStrength().mostLikelyBits, 6.643856189775, 1e-9);
 }
 
 TEST(StrengthFigure, OneDecimalForBothFigures) {
-    EXPECT_EQ(StrengthFigure(PasswordStrength(6, {true, true, true, true}), "password"),
+    EXPECT_EQ(strengthFigure(passwordStrength(6, {true, true, true, true}), "password"),
               "35.8 bits (the most likely password: 1 in 2^31.0)");
-    EXPECT_EQ(StrengthFigure({5973183.13315, 5169925.06}, "hex string"),
+    EXPECT_EQ(strengthFigure({5973183.13315, 5169925.06}, "hex string"),
               "5973183.1 bits (the most likely hex string: 1 in 2^5169925.1)");
 }
 

@@ -35,7 +35,7 @@ class SecretText : public testing::TestWithParam<FlavourCase> {};
 TEST_P(SecretText, IsPlainTextMarkedForTheDesktop) {
     const FlavourCase& row = GetParam();
     const std::unique_ptr<QMimeData> data =
-        SecretTextMimeData(QStringLiteral("Kq#7ü"), row.flavour);
+        secretTextMimeData(QStringLiteral("Kq#7ü"), row.flavour);
     EXPECT_EQ(data->text(), QStringLiteral("Kq#7ü"));
     EXPECT_EQ(formatsOf(*data), row.expected);
 }
@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST(SecretText, ThisPlatformGetsItsOwnMarker) {
-    const std::unique_ptr<QMimeData> data = SecretTextMimeData(QStringLiteral("x"));
+    const std::unique_ptr<QMimeData> data = secretTextMimeData(QStringLiteral("x"));
 #if defined(Q_OS_WIN)
     EXPECT_TRUE(data->hasFormat(
         "application/x-qt-windows-mime;value=\"ExcludeClipboardContentFromMonitorProcessing\""));
@@ -87,7 +87,7 @@ TEST(QtClipboard, ClearRemovesEverythingAndPlaceSetsTheWholeData) {
     const QMimeData* cleared = system->mimeData(); // some platforms hold no data at all then
     EXPECT_TRUE(cleared == nullptr || cleared->formats().isEmpty());
 
-    clipboard.place(SecretTextMimeData(QStringLiteral("s3cret"), ClipboardFlavour::unixDesktop));
+    clipboard.place(secretTextMimeData(QStringLiteral("s3cret"), ClipboardFlavour::unixDesktop));
     const QMimeData* placed = system->mimeData();
     ASSERT_NE(placed, nullptr);
     EXPECT_EQ(placed->text(), "s3cret");

@@ -139,14 +139,15 @@ int main(int argc, char* argv[]) {
     }
 
     // The same readings the window makes of its quantity and length boxes.
-    const QuantityReading quantity = ReadQuantityText(quantityText);
+    const QuantityReading quantity = readQuantityText(quantityText);
     if (quantity.problem != QuantityProblem::none) {
-        std::fprintf(stderr, "%s\n", QuantityProblemText(quantity.problem, quantityText).c_str());
+        std::fprintf(stderr, "%s\n",
+                     quantityProblemMessage(quantity.problem, quantityText).c_str());
         return 2;
     }
-    const LengthReading length = ReadLengthText("16");
+    const LengthReading length = readLengthText("16");
     const ClassTicks ticks{true, true, true, true};
-    if (!StartSecureRandom()) {
+    if (!startSecureRandom()) {
         std::fputs("the secure random source is unavailable\n", stderr);
         return 1;
     }
@@ -161,9 +162,9 @@ int main(int argc, char* argv[]) {
         return true;
     });
     const Clock::time_point start = Clock::now();
-    const BatchOutcome outcome = WriteBatchFile(
+    const BatchOutcome outcome = writeBatchFile(
         files, target, quantity.quantity,
-        [&](std::string& line) { AppendPassword(line, length.length, ticks); }, pacer);
+        [&](std::string& line) { appendPassword(line, length.length, ticks); }, pacer);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     const long rss = peakRssKb();
     if (outcome.status != BatchOutcome::Status::written) {
