@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program as a process of its own, never waited for (systems other than Windows).
 #pragma once
 

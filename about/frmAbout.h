@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About dialog: the program's icon, name, version and what it does, and a button that
 // starts the operating system's system-information tool.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding a program in the folders of a PATH value.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding and starting the operating system's system-information tool: through the registry
 // on Windows, on the PATH elsewhere. Plain logic over small platform services.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system-information tool on systems without the Windows registry: the desktop's own
 // system-information program, found on the PATH.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system-information services on Windows: the registry through advapi32, the file check
 // and the process launch through the system's own calls. Built for Windows only; this header
 // keeps <windows.h> and its macros out of the code that includes it.

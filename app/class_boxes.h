@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four character-class boxes and the length row that the Easy and File Generator tabs share.
 #pragma once
 

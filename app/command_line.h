@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program without its window: passwords, the batch file, hex strings and user names from
 // the command line. Runs before any QApplication exists, so no display is needed.
 #pragma once

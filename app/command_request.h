@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a command line asks for, read and checked before anything is drawn or written.
 #pragma once
 

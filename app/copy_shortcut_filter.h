@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lets the window's Copy command have its shortcut while a text box has the focus.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File Generator tab's handlers: the batch run, the quantity spinner, the file chooser.
 #include "app/frmGenerator.h"
 #include "app/strength_note.h"

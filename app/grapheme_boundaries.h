@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Character boundaries as a reader sees them (grapheme clusters), found by Qt.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform services the main window and its dialogs are given; tests hand in recording
 // fakes. Every one must be given: a set with one missing does not compile.
 #pragma once

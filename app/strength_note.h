@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strength of the result on show in a result box, as the box's tooltip and accessible
 // description: the box itself looks as it always did.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file whose new content replaces the old in one step, only once all of it is written:
 // until then the old file stays as it was, and after any failure or interruption nothing is
 // left beside it. Where a replacement cannot keep what the old file was, the file is written

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A progress bar holds an int; quantities go to 10^15. Both ends are divided alike.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the batch password file: N numbered lines, one password each.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing where the batch file goes, in the platform's file dialog.
 #pragma once
 

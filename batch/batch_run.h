@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A batch run as the window shows it: the progress bar in the button's place, repaints at a
 // bounded rate, no input meanwhile, a beep when the file is written, a message when it is not.
 #pragma once

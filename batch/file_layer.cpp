@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the system's files have in common on every platform: reading what stands at a path.
 #include "batch/file_layer.h"
 

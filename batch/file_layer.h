@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The few file operations that writing a batch file needs, behind an interface so that
 // tests can make any one of them fail (a full disk, a refused folder) on any machine.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system's files on Linux and other POSIX systems.
 #include "batch/file_layer.h"
 #include "batch/temporary_guard.h"

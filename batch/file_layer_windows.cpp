@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system's files on Windows.
 #include "batch/file_layer.h"
 #include "batch/temporary_guard.h"

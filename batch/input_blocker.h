@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the user's input away from every window while a batch file is written: the run
 // lets the window repaint and hear close requests, but takes no clicks, keys or shortcuts.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two number conversions that the batch run and the quantity spinner share.
 #pragma once
 

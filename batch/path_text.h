@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A path typed into a text box, as the file system expects it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reports a run's progress at a bounded rate: a report costs a repaint, a line costs far less.
 #pragma once
 

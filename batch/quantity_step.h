@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One step of the quantity spinner, as the quantity box shows it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/quantity_text.h"
 
 #include "generators/decimal_scan.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the number of lines that a batch file is to hold.
 #pragma once
 

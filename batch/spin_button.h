@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A spin button: two arrows and no text field. It only reports presses and keys; what a
 // step means is up to its owner.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Named temporary files that must not outlive the process: a file of passwords left behind
 // by an ended run would lie around unnoticed. Each guarded file is removed when the process
 // is ended by SIGTERM, SIGINT or SIGHUP (SIGBREAK on Windows) or leaves through exit(), which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second, deliberately plain reading of decimal texts, exact however long. The length and
 // quantity targets check the program's readings against it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way a fuzz target reports a broken property: say which, and abort, so libFuzzer
 // keeps the input as a finding.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hex generator: for one of the twelve items exactly, bits / 4 characters of 0-9 and A-F
 // from exactly two draws each; for any other text an empty string and no draw.
 #include "generators/hex_string.h"

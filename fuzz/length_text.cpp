@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The length conversion: a text is refused as no number exactly when it is not a plain decimal
 // number; an accepted length (or one refused as too long) is the text's value rounded to the
 // nearest integer, halves to the even one, and in range.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strict quantity conversion: refused as no number exactly when the text is no decimal
 // number; accepted exactly when its value is a whole number from 1 to 999999999999999, and
 // then as that very number, however the text writes it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The username composer with the real boundary finder. The input is the first name, a line
 // feed and the last name. The username is valid UTF-8, begins with a prefix of each name that
 // ends between two characters (never inside a code point, never inside a flag's pair of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Just enough UTF-8 for the username target's checks.
 #pragma once
 

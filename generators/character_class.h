@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four character classes that passwords are built from.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One scanner for the decimal numbers that users type. Each rule (the password length, the
 // batch quantity, the leading number) decides on top of it what it accepts and how it rounds.
 #pragma once

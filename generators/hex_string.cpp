@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/hex_string.h"
 
 #include "generators/character_class.h"

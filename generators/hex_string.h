@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns a bit-length text ("4 bits" ... "8192 bits") into a random hexadecimal string.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds a password from a length and the ticked character classes.
 #pragma once
 

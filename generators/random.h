@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one random sequence that every draw of the program comes from.
 #pragma once
 

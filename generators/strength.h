@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact strength of what a generator's rule makes, from the sizes of the sets it really
 // draws from: a class first, then a character within it, so characters are not equally likely.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds a user name from the beginning of a first and a last name and two random digits.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system beep, behind an interface: tests count beeps, and the offscreen platform has none.
 #pragma once
 

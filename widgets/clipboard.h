@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system clipboard, and the data that puts a secret on it as plain text.
 #pragma once
 

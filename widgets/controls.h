@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Creates the controls of a fixed dialog page: named, placed in twips, sized as given.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Messages to the user, behind an interface so tests can record them instead.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tabbed dialog control whose pages cover the whole control, tab row included, so
 // controls are placed relative to the control's top-left corner like on a dialog page.
 #pragma once

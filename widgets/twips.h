@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window and control geometry is laid out in twips, as on the program's home platform.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about_dialog_fixture.h"
 #include "support/row_name.h"
 #include "widgets/message_box.h"

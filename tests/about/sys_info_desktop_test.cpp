@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/sys_info_desktop.h"
 #include "support/scripted_sys_info.h"
 

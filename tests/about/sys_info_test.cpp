@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/sys_info.h"
 #include "support/row_name.h"
 #include "support/scripted_sys_info.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows version resource and the program's name and version come from one generated
 // header; their text is checked here on every platform.
 #include <fstream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real executable, started as a user's shell would, without a display: any window-system
 // start (a QApplication) would fail at once on the "xcb" platform with no DISPLAY.
 #include "support/row_name.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A run that is ended from outside leaves no file of passwords behind: a child process writes
 // a large file through the real writer and is ended in the middle of it.
 #ifndef _WIN32

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/batch_messages.h"
 #include "batch/quantity_text.h"
 #include "batch_window_fixture.h"

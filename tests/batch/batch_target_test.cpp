@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Targets that a replacement would change in more than their content are written in place or
 // written to as they are; a link to nothing gets its file and stays a link.
 #ifndef _WIN32

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window, with helpers for the File Generator tab.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch_window_fixture.h"
 #include "support/row_name.h"
 #include "support/temp_folder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/bar_scale.h"
 #include "batch/progress_pacer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Proofs that the draws are fair: every one of the 2^24 draw values, through each generator's
 // own draws, and a goodness-of-fit test on a few million characters from a fixed stream.
 #include "generators/hex_string.h"

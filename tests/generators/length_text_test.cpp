@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/length_text.h"
 #include "support/row_name.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/password_composer.h"
 #include "generators/random.h"
 #include "support/draws.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording stand-ins for the batch file's services: the beep, the file dialog, the files.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system's files with one chosen operation failing, for tests of every failure path.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window with recording stand-ins for every platform service, shown on the
 // offscreen platform. The batch file goes to the real file system, through a layer a test may
 // swap for a failing one.

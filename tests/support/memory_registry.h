@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A registry held in memory for tests. It answers with the Windows registry's result codes,
 // and like the machine's keys for a standard user it opens keys for reading only.
 #pragma once

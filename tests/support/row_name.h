@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names the rows of test tables, so a failure says which row failed.
 #pragma once
 

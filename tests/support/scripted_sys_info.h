@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scripted stand-ins for the system-information services, recording what they were asked.
 #pragma once
 

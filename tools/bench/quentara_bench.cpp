@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the batch file run that the File Generator tab makes, through the same code:
 // quantity and length readers, the composer, the paced progress reports and the file writer.
 // Then it times the program itself printing to nowhere, "quentara password --length 16
