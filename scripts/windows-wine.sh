@@ -14,7 +14,7 @@ wine_start() {
     local started=$SECONDS
     [[ -d "$WINEPREFIX" ]] || echo "Creating the wine prefix $WINEPREFIX (once)"
     mkdir -p "$WINEPREFIX"
-    wineserver -p </dev/null >/dev/null 2>&1
+    wineserver -p </dev/null >/dev/null 2>&1 || true # already running for this prefix
     wine wineboot --init </dev/null >/dev/null 2>&1
     echo "Wine ready in $((SECONDS - started)) s"
 }
