@@ -44,6 +44,10 @@ struct ValueCase {
     std::string text; // what KeyVal holds afterwards; it held "before" on entry
 };
 
+void PrintTo(const ValueCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class GetKeyValueOnWindows : public testing::TestWithParam<ValueCase> {};
 
 TEST_P(GetKeyValueOnWindows, ReadsTheValueAsText) {
@@ -128,6 +132,10 @@ struct FileCase {
     bool ordinary;
 };
 
+void PrintTo(const FileCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class FileCheckOnWindows : public testing::TestWithParam<FileCase> {};
 
 TEST_P(FileCheckOnWindows, CountsOrdinaryFilesOnly) {
@@ -172,6 +180,10 @@ struct LookupCase {
     const char* row1Access; // an access list for row 1's key, or nullptr
     const char* started;    // the program that ran, or "" for the message
 };
+
+void PrintTo(const LookupCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class RegistrySysInfoToolOnWindows : public testing::TestWithParam<LookupCase> {};
 

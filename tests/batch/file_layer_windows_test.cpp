@@ -50,6 +50,10 @@ struct Refusal {
     const char* reason; // nullptr: the wording is not settled (below)
 };
 
+void PrintTo(const Refusal& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class BatchFileRefusedOnWindows : public testing::TestWithParam<Refusal> {};
 
 TEST_P(BatchFileRefusedOnWindows, LeavesTheOldFileAsItWasAndNothingBesideIt) {
