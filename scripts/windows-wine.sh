@@ -16,6 +16,9 @@ wine_start() {
     mkdir -p "$WINEPREFIX"
     wineserver -p </dev/null >/dev/null 2>&1 || true # already running for this prefix
     wine wineboot --init </dev/null >/dev/null 2>&1
+    # A fresh prefix has no font files of its own: the window tests measure text with these.
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    [[ -e "$fonts/DejaVuSans.ttf" ]] || cp /usr/share/fonts/truetype/dejavu/*.ttf "$fonts/"
     echo "Wine ready in $((SECONDS - started)) s"
 }
 
