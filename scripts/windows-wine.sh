@@ -43,12 +43,11 @@ windows_configure() {
         "$@" >/dev/null
 }
 
-# Runs a Windows build's tests under wine: through ctest, then each test program whole once.
-windows_ctest() {
-    local build=$1 started=$SECONDS
-    ctest --test-dir "$build" --output-on-failure --parallel "$jobs" </dev/null
-    local program log="$build/whole-run.log"
-    for program in "$build"/tests/*_tests.exe; do
+# Runs each given test program of a Windows build whole under wine, once.
+windows_run_whole() {
+    local program log
+    for program in "$@"; do
+        log="${program%.exe}.log"
         if ! wine "$program" --gtest_brief=1 </dev/null >"$log" 2>&1 ||
             ! grep -q '^\[  PASSED  \]' "$log"; then
             cat "$log"
@@ -57,5 +56,12 @@ windows_ctest() {
         fi
         echo "$(basename "$program") run whole under wine: $(grep '^\[  PASSED  \]' "$log")"
     done
+}
+
+# Runs a Windows build's tests under wine: through ctest, then each test program whole once.
+windows_ctest() {
+    local build=$1 started=$SECONDS
+    ctest --test-dir "$build" --output-on-failure --parallel "$jobs" </dev/null
+    windows_run_whole "$build"/tests/*_tests.exe
     echo "Windows tests of $(basename "$build") under wine: $((SECONDS - started)) s"
 }
