@@ -31,8 +31,10 @@ wine_stop() {
 windows_configure() {
     local build=$1
     shift
-    # pkg-config would offer the host's libsodium: the cross-built one is found by path.
-    PKG_CONFIG_LIBDIR=/nonexistent cmake -S "$root" -B "$build" -G Ninja -Wno-dev \
+    # pkg-config would offer the host's libsodium, and knows nothing of a static one for
+    # Windows: the cross-built one is named by path.
+    cmake -S "$root" -B "$build" -G Ninja -Wno-dev \
+        -DCMAKE_DISABLE_FIND_PACKAGE_PkgConfig=ON \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_BUILD_TYPE=Release \
         -DBUILD_TESTING=ON \
