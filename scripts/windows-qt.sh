@@ -18,6 +18,10 @@ windows_build_qt() {
     fi
     local source build
     source=$(windows_source qt6-base)
+    # With OpenGL off Qt 6.4.2 keeps "dynamicgl", and the windows platform plugin then asks
+    # the OpenGL context it no longer has whether it is a software one: guard that one use.
+    sed -i '/static inline bool isSoftwareGl()/,/#endif/ s/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
+        "$source/src/plugins/platforms/windows/qwindowswindow.cpp"
     build="$cache/build/qt-$qt_version-mingw-static"
     echo "Building Qt $qt_version (qtbase, static) for Windows once into $qt_prefix:"
     echo "  about 56 CPU-minutes (some 30 minutes on 2 idle cores); later runs reuse it."
