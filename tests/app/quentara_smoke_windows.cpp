@@ -121,6 +121,22 @@ std::string narrow(const std::wstring& text) {
     return std::string(text.begin(), text.end()); // ASCII only here
 }
 
+// The names of the registered formats on the clipboard, to say what was there instead.
+std::string clipboardFormatNames() {
+    std::string names;
+    if (!OpenClipboard(nullptr))
+        return names;
+    for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
+        char name[256];
+        const int length = GetClipboardFormatNameA(format, name, sizeof name);
+        names += (length > 0 ? std::string(name, static_cast<std::size_t>(length))
+                             : std::to_string(format)) +
+                 " ";
+    }
+    CloseClipboard();
+    return names;
+}
+
 bool isPasswordCharacter(wchar_t c) {
     return std::iswalnum(c) || (c >= L'#' && c <= L'+');
 }
@@ -147,7 +163,7 @@ int main(int argc, char* argv[]) {
           std::to_string(client.right) + "x" + std::to_string(client.bottom));
     const LONG style = GetWindowLongW(window, GWL_STYLE);
     check((style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0,
-          "fixed size, without minimize and maximize buttons");
+          "fixed size, without minimize and maximize buttons", std::to_string(style));
     SetForegroundWindow(window);
     settle();
 
@@ -162,7 +178,8 @@ int main(int argc, char* argv[]) {
     check(clipboardNumber(L"ExcludeClipboardContentFromMonitorProcessing") >= 0 &&
               clipboardNumber(L"CanIncludeInClipboardHistory") == 0 &&
               clipboardNumber(L"CanUploadToCloudClipboard") == 0,
-          "the copied password is kept out of clipboard history and the cloud clipboard");
+          "the copied password is kept out of clipboard history and the cloud clipboard",
+          clipboardFormatNames());
 
     if (argc == 3) {
         CloseHandle(CreateFileA(argv[2], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
