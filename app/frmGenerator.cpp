@@ -46,9 +46,11 @@ QStringList bitsList() {
 
 } // namespace
 
+// MSWindowsFixedSizeDialogHint: without it Windows draws a sizing border around the fixed
+// window.
 frmGenerator::frmGenerator(Services services, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                              Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       services_(services) {
     setObjectName(QStringLiteral("frmGenerator"));
     setWindowTitle(QString::fromLatin1(programName));

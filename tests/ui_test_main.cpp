@@ -22,6 +22,12 @@ int main(int argc, char* argv[]) {
     // Headless unless the caller chose a platform: listing the tests must work without a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef _WIN32
+    // The offscreen platform on Windows reads fonts from a folder of its own; without one every
+    // text is drawn as boxes and measured wrong. The system's fonts are the ones to measure.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR"))
+        qputenv("QT_QPA_FONTDIR", qgetenv("WINDIR") + "\\Fonts");
+#endif
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -27,8 +27,16 @@ Outcome runQuentara(const QStringList& arguments) {
     process.start(QStringLiteral(QUENTARA_EXE), arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    Outcome outcome{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                    QString::fromUtf8(process.readAllStandardError())};
+#ifdef Q_OS_WIN
+    // Text written to a Windows console or pipe ends its lines with CR LF.
+    for (QString* text : {&outcome.out, &outcome.err}) {
+        EXPECT_EQ(text->count(QLatin1Char('\n')), text->count(QStringLiteral("\r\n")));
+        text->replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    }
+#endif
+    return outcome;
 }
 
 // Every line of `text` matches `line`, and there are `lines` of them.

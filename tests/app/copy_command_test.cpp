@@ -231,7 +231,20 @@ TEST_F(CopyCommand, MarksTheCopiedTextAsASecret) {
     pressCtrlC("txtResult");
     ASSERT_EQ(clipboard.log, QStringList({"clear", "text:Pa55word"}));
     EXPECT_EQ(clipboard.lastFormats.value("text/plain"), "Pa55word");
+#ifdef Q_OS_WIN
+    // Kept out of the clipboard history and the cloud clipboard; the numbers are 32-bit DWORDs.
+    const QString format = QStringLiteral("application/x-qt-windows-mime;value=\"%1\"");
+    EXPECT_EQ(clipboard.lastFormats.value(
+                  format.arg(QLatin1String("ExcludeClipboardContentFromMonitorProcessing"))),
+              QByteArray("\x01\0\0\0", 4));
+    EXPECT_EQ(
+        clipboard.lastFormats.value(format.arg(QLatin1String("CanIncludeInClipboardHistory"))),
+        QByteArray(4, '\0'));
+    EXPECT_EQ(clipboard.lastFormats.value(format.arg(QLatin1String("CanUploadToCloudClipboard"))),
+              QByteArray(4, '\0'));
+#else
     EXPECT_EQ(clipboard.lastFormats.value("x-kde-passwordManagerHint"), "secret");
+#endif
 }
 
 } // namespace

@@ -97,6 +97,7 @@ TEST_F(MainWindowLayout, ClientAreaIsFixedAndTheWindowHasNoMinimizeOrMaximize) {
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(flags & Qt::MSWindowsFixedSizeDialogHint) << "no sizing border on Windows";
 }
 
 struct Placement {

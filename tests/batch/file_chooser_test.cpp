@@ -47,6 +47,18 @@ TEST_F(BatchWindowTest, BrowseStartsInTheTestFolderWhereItExists) {
               QDir(QString::fromStdString((folder / "C:\\test").string())));
 }
 
+#else
+// The real "C:\test" folder: made for the test when missing, and removed again.
+TEST_F(BatchWindowTest, BrowseStartsInTheTestFolderOfDriveC) {
+    const bool existed = std::filesystem::exists("C:\\test");
+    std::filesystem::create_directory("C:\\test");
+    selectFileTab();
+    click("cmdbrows");
+    if (!existed)
+        std::filesystem::remove("C:\\test");
+    ASSERT_EQ(chooser.requests.size(), 1u);
+    EXPECT_EQ(chooser.requests[0].folder, "C:/test");
+}
 #endif
 
 struct Choice {

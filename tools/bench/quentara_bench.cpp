@@ -25,8 +25,9 @@
 #include <string_view>
 
 #ifdef _WIN32
-#include <psapi.h>
+// <windows.h> first: <psapi.h> uses its types without including it.
 #include <windows.h>
+#include <psapi.h>
 #else
 #include <sys/resource.h>
 #endif

@@ -1,0 +1,69 @@
+# Wine in a private prefix, and the CMake configuration and test run of the Windows builds;
+# sourced after windows-common.sh.
+
+export WINEPREFIX=${QUENTARA_WINEPREFIX:-$cache/wine-prefix}
+export WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko: nothing here needs them, and asking for them would stall the first start.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# One wineserver for the whole run: a fresh one for every test costs seconds each. Its input
+# and output lead nowhere, because a wineserver holding ctest's or ninja's output pipe keeps
+# them waiting for its end.
+wine_start() {
+    local started=$SECONDS
+    [[ -d "$WINEPREFIX" ]] || echo "Creating the wine prefix $WINEPREFIX (once)"
+    mkdir -p "$WINEPREFIX"
+    wineserver -p </dev/null >/dev/null 2>&1 || true # already running for this prefix
+    wine wineboot --init </dev/null >/dev/null 2>&1
+    # A fresh prefix has no font files of its own: the window tests measure text with these.
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    [[ -e "$fonts/DejaVuSans.ttf" ]] || cp /usr/share/fonts/truetype/dejavu/*.ttf "$fonts/"
+    echo "Wine ready in $((SECONDS - started)) s"
+}
+
+wine_stop() {
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
+}
+
+# Configures a Windows build in $1; further arguments go to CMake.
+windows_configure() {
+    local build=$1
+    shift
+    # pkg-config would offer the host's libsodium, and knows nothing of a static one for
+    # Windows: the cross-built one is named by path.
+    cmake -S "$root" -B "$build" -G Ninja -Wno-dev \
+        -DCMAKE_DISABLE_FIND_PACKAGE_PkgConfig=ON \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release \
+        -DBUILD_TESTING=ON \
+        -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
+        -DCMAKE_FIND_ROOT_PATH="$sodium_prefix" \
+        -DSODIUM_INCLUDE_DIR="$sodium_prefix/include" \
+        -DSODIUM_LIBRARY="$sodium_prefix/lib/libsodium.a" \
+        "$@" >/dev/null
+}
+
+# Runs each given test program of a Windows build whole under wine, once.
+windows_run_whole() {
+    local program log
+    for program in "$@"; do
+        log="${program%.exe}.log"
+        if ! wine "$program" --gtest_brief=1 </dev/null >"$log" 2>&1 ||
+            ! grep -q '^\[  PASSED  \]' "$log"; then
+            cat "$log"
+            echo "$(basename "$program") failed when run whole under wine" >&2
+            return 1
+        fi
+        echo "$(basename "$program") run whole under wine: $(grep '^\[  PASSED  \]' "$log")"
+    done
+}
+
+# Runs a Windows build's tests under wine: through ctest, then each test program whole once.
+windows_ctest() {
+    local build=$1 started=$SECONDS
+    ctest --test-dir "$build" --output-on-failure --parallel "$jobs" </dev/null
+    windows_run_whole "$build"/tests/*_tests.exe
+    echo "Windows tests of $(basename "$build") under wine: $((SECONDS - started)) s"
+}
