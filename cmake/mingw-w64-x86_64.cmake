@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiles for 64-bit Windows with Debian's mingw-w64.
 # The POSIX-thread compilers: with the default win32 variant std::thread and std::mutex
 # are missing and GoogleTest does not build.

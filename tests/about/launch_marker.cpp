@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Started by the launcher tests in place of the system-information tool: leaves
 // "<its own path>.ran" behind, holding the window style it was asked to show its window with.
 #include <fstream>

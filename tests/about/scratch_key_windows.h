@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A registry key under HKEY_LOCAL_MACHINE for one test. A key that was not there is created and
 // removed afterwards with everything below it; a key that was there (wine has the tool's key,
 // empty) gets back the values and the access list it had.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system-information lookup on the real Windows registry, file system and process launch
 // (under wine on Linux). Every test makes its own keys and removes them afterwards.
 #include "about/sys_info.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives a running quentara.exe as a user would, through Windows' own input and clipboard
 // (used by scripts/smoke-windows under wine): finds the window, generates a password and copies
 // it, writes a batch file of 100 lines, opens About and closes it, then closes the program.
@@ -126,7 +127,8 @@ std::string clipboardFormatNames() {
     std::string names;
     if (!OpenClipboard(nullptr))
         return names;
-    for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
+    for (UINT format = EnumClipboardFormats(0); format != 0;
+         format = EnumClipboardFormats(format)) {
         char name[256];
         const int length = GetClipboardFormatNameA(format, name, sizeof name);
         names += (length > 0 ? std::string(name, static_cast<std::size_t>(length))

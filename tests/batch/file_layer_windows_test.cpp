@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch file on the real Windows file layer (_wsopen_s, _commit, the replacing move), under
 // wine on Linux: what Windows refuses leaves the old file byte for byte and nothing beside it.
 #include "batch/batch_file.h"
@@ -16,7 +17,7 @@ const std::string old = "nr. 1    previous\r\nkeep me\r\n";
 BatchOutcome writeTwoLines(const std::filesystem::path& target) {
     SystemFileLayer files;
     ProgressPacer pacer(2, [](std::uint64_t) { return true; });
-    return WriteBatchFile(
+    return writeBatchFile(
         files, target, 2, [](std::string& line) { line += "ab"; }, pacer);
 }
 
@@ -74,7 +75,7 @@ TEST_P(BatchFileRefusedOnWindows, LeavesTheOldFileAsItWasAndNothingBesideIt) {
     }
     EXPECT_EQ(outcome.status, BatchOutcome::Status::failed);
     if (row.reason) {
-        EXPECT_EQ(FileFailureText(outcome.failure), row.reason);
+        EXPECT_EQ(fileFailureText(outcome.failure), row.reason);
     }
     SetFileAttributesA((folder / "pass.txt").string().c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(readBytes(folder / "pass.txt"), old);
@@ -95,7 +96,7 @@ TEST(BatchFileOnWindows, AMissingFolderIsRefusedBeforeAnythingIsWritten) {
     TempFolder folder;
     const BatchOutcome outcome = writeTwoLines(folder / "nowhere" / "pass.txt");
     EXPECT_EQ(outcome.status, BatchOutcome::Status::failed);
-    EXPECT_EQ(FileFailureText(outcome.failure), "Its folder does not exist.");
+    EXPECT_EQ(fileFailureText(outcome.failure), "Its folder does not exist.");
     EXPECT_EQ(folder.names(), (std::set<std::string>{}));
 }
 
