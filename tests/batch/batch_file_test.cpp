@@ -139,6 +139,11 @@ TEST_P(BatchFileFailure, LeavesTheOldFileAsItWasAndNothingBesideIt) {
         for (const bool existed : {true, false}) {
             if ((existed && row.newFileOnly) || (!unnamed && row.unnamedOnly))
                 continue;
+#ifdef _WIN32
+            // Windows makes no file without a name: the steps of one never come there.
+            if (row.unnamedOnly)
+                continue;
+#endif
             SCOPED_TRACE(std::string(unnamed ? "unnamed" : "named") + (existed ? ", old" : ""));
             TempFolder folder;
             const std::string old = "nr. 1    previous\r\nkeep me\r\n";
