@@ -9,6 +9,7 @@
 #include <limits>
 #include <share.h>
 #include <sys/stat.h>
+#include <windows.h>
 
 namespace quentara {
 
@@ -24,6 +25,20 @@ int descriptor(FileLayer::Handle handle) {
     return static_cast<int>(handle);
 }
 
+// The C runtime's stat always says one link; the file's own record has the true count. Where
+// the record cannot be read, the count stays one: the file is then replaced, never half-written.
+std::uintmax_t countLinks(const fs::path& file) {
+    const HANDLE handle = CreateFileW(file.c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return 1;
+    BY_HANDLE_FILE_INFORMATION record{};
+    const bool known = GetFileInformationByHandle(handle, &record) != 0;
+    CloseHandle(handle);
+    return known ? record.nNumberOfLinks : 1;
+}
+
 } // namespace
 
 std::error_code describeExisting(TargetInfo& info) {
@@ -34,11 +49,8 @@ std::error_code describeExisting(TargetInfo& info) {
     info.permissions = static_cast<unsigned>(status.permissions());
     if ((status.permissions() & fs::perms::owner_write) == fs::perms::none)
         info.writeError = std::make_error_code(std::errc::permission_denied);
-    if (info.kind == TargetInfo::Kind::file) {
-        info.links = fs::hard_link_count(info.resolved, error);
-        if (error)
-            return error;
-    }
+    if (info.kind == TargetInfo::Kind::file)
+        info.links = countLinks(info.resolved);
     return {}; // access lists, not owners, decide who may read a file here
 }
 

@@ -29,6 +29,15 @@ TEST(BatchFileOnWindows, IsWrittenWithCrLfAndReplacesTheOldFileWhole) {
     EXPECT_EQ(folder.names(), (std::set<std::string>{"pass.txt"}));
 }
 
+TEST(BatchFileOnWindows, AHardLinkedFileIsWrittenInPlaceSoEveryNameShowsTheNewContent) {
+    TempFolder folder;
+    writeBytes(folder / "pass.txt", old);
+    std::filesystem::create_hard_link(folder / "pass.txt", folder / "other.txt");
+    EXPECT_EQ(writeTwoLines(folder / "pass.txt").status, BatchOutcome::Status::written);
+    EXPECT_EQ(readBytes(folder / "other.txt"), "nr. 1    ab\r\nnr. 2    ab\r\n");
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"other.txt", "pass.txt"}));
+}
+
 // An open handle on the old file, as another program would hold it.
 class HeldOpen {
 public:
