@@ -271,7 +271,7 @@ TEST(BatchFile, ARealFullDiskKeepsTheOldFile) {
         GTEST_SKIP() << "mounting a small file system is not allowed here";
     struct Unmount {
         std::string path;
-        ~Unmount() { (void)std::system(("umount '" + path + "'").c_str()); }
+        ~Unmount() { EXPECT_EQ(std::system(("umount '" + path + "'").c_str()), 0); }
     } unmount{folder.path().string()};
 
     writeBytes(folder / "pass.txt", "old");
