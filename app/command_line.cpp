@@ -21,6 +21,12 @@
 #include <variant>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+// shellapi.h needs windows.h first.
+#include <shellapi.h>
+#endif
+
 namespace quentara {
 namespace {
 
@@ -205,7 +211,12 @@ Reading readFile(const Arguments& read) {
     if (auto refusal = refuseExtra("file", read, 1))
         return *refusal;
     request.fileName = read.plain[0];
+#ifdef _WIN32
+    request.path = std::filesystem::path( // UTF-8, as the arguments are read on Windows
+        std::u8string(request.fileName.begin(), request.fileName.end()));
+#else
     request.path = std::filesystem::path(request.fileName); // the bytes as given
+#endif
     // The window's order: the quantity, then the length, all before the disk is touched.
     auto notWritten = [&](const std::string& reason) {
         return Refusal{batchNotWrittenMessage(request.fileName, reason)};
@@ -236,11 +247,16 @@ Reading readHex(const Arguments& read) {
     return request;
 }
 
-// Arguments come in the system's encoding; the user name is built from UTF-8 text.
+// The user name is built from UTF-8 text; arguments come in the system's encoding, which on
+// Windows is already UTF-8 (see the end of this file).
 std::string utf8FromArgument(const std::string& argument) {
+#ifdef _WIN32
+    return argument;
+#else
     return QString::fromLocal8Bit(argument.data(), static_cast<qsizetype>(argument.size()))
         .toUtf8()
         .toStdString();
+#endif
 }
 
 Reading readUsername(const Arguments& read) {
@@ -294,9 +310,42 @@ Reading readCommandLine(std::span<char* const> args) {
     return reader(std::get<Arguments>(read));
 }
 
+#ifdef _WIN32
+// The C runtime's arguments are in the system's code page, which cannot hold every file name
+// (a Cyrillic one under a Western code page turns into question marks). The wide command line
+// holds them all; it is read here as UTF-8.
+std::vector<std::string> utf8Arguments() {
+    std::vector<std::string> arguments;
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide == nullptr)
+        return arguments;
+    for (int i = 0; i < count; ++i) {
+        const int bytes =
+            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string argument(static_cast<std::size_t>(bytes > 0 ? bytes : 1), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), bytes, nullptr, nullptr);
+        argument.pop_back(); // the terminating NUL
+        arguments.push_back(std::move(argument));
+    }
+    LocalFree(wide);
+    return arguments;
+}
+#endif
+
 } // namespace
 
 int runCommandLine(int argc, char* argv[]) {
+#ifdef _WIN32
+    std::vector<std::string> arguments = utf8Arguments();
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments)
+        pointers.push_back(argument.data());
+    if (pointers.size() >= 2) {
+        argc = static_cast<int>(pointers.size());
+        argv = pointers.data();
+    }
+#endif
     const Reading reading =
         readCommandLine(std::span<char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
     if (const auto* refusal = std::get_if<Refusal>(&reading)) {
