@@ -41,7 +41,7 @@ public:
     virtual std::error_code createUnnamed(const std::filesystem::path& folder, Handle& handle) = 0;
     // Creates a file that must not exist yet, readable and writable by the owner only. Until
     // `replace` or `remove` is done with it, it is removed if the process is ended by a signal
-    // that can be caught or by exit().
+    // that can be caught or by exit(); on Windows also if it is killed before `close`.
     virtual std::error_code createNew(const std::filesystem::path& path, Handle& handle) = 0;
     // Gives a new file these permission bits and, when set, this owner and group.
     virtual std::error_code setAccess(Handle handle, unsigned permissions,

@@ -25,6 +25,21 @@ int descriptor(FileLayer::Handle handle) {
     return static_cast<int>(handle);
 }
 
+std::error_code windowsError() {
+    return {static_cast<int>(GetLastError()), std::system_category()};
+}
+
+HANDLE systemHandle(FileLayer::Handle handle) {
+    return reinterpret_cast<HANDLE>(_get_osfhandle(descriptor(handle)));
+}
+
+// A file marked so is deleted when its last handle closes, even when the process is killed.
+void deleteOnClose(HANDLE file, bool deleted) {
+    FILE_DISPOSITION_INFO disposition{};
+    disposition.DeleteFile = deleted;
+    SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
+}
+
 // The C runtime's stat always says one link; the file's own record has the true count. Where
 // the record cannot be read, the count stays one: the file is then replaced, never half-written.
 std::uintmax_t countLinks(const fs::path& file) {
@@ -59,12 +74,21 @@ std::error_code SystemFileLayer::createUnnamed(const fs::path&, Handle&) {
 }
 
 std::error_code SystemFileLayer::createNew(const fs::path& path, Handle& handle) {
-    // Windows has no owner-only mode bits: the file inherits its folder's access list.
-    int fd = -1;
-    const errno_t failure = _wsopen_s(&fd, path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
-                                      _SH_DENYRW, _S_IREAD | _S_IWRITE);
-    if (failure != 0)
-        return {failure, std::generic_category()};
+    // Windows has no owner-only mode bits: the file inherits its folder's access list. Windows
+    // has no file without a name either; the next best is one deleted with its handle, which
+    // the system closes also for a killed process. `close` cancels that. Where a file system
+    // refuses the mark, the guard below still removes the file on every other way out.
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return windowsError();
+    deleteOnClose(file, true);
+    const int fd = _open_osfhandle(reinterpret_cast<std::intptr_t>(file), _O_WRONLY | _O_BINARY);
+    if (fd == -1) {
+        CloseHandle(file);
+        DeleteFileW(path.c_str());
+        return std::make_error_code(std::errc::too_many_files_open);
+    }
     guardTemporary(path);
     handle = fd;
     return {};
@@ -132,6 +156,9 @@ std::error_code SystemFileLayer::link(Handle, const fs::path&) {
 }
 
 std::error_code SystemFileLayer::close(Handle handle) {
+    // A new file is kept from now on; an existing one, opened without the right to delete it,
+    // is left as it is.
+    deleteOnClose(systemHandle(handle), false);
     if (::_close(descriptor(handle)) != 0)
         return lastError();
     return {};

@@ -38,6 +38,33 @@ TEST(BatchFileOnWindows, AHardLinkedFileIsWrittenInPlaceSoEveryNameShowsTheNewCo
     EXPECT_EQ(folder.names(), (std::set<std::string>{"other.txt", "pass.txt"}));
 }
 
+// Killed by the system in the middle of a run (Task Manager's End task), the writer can clean
+// nothing up: the system must, and only the old file remains.
+TEST(BatchFileOnWindows, AWriterKilledMidRunLeavesOnlyTheOldFile) {
+    TempFolder folder;
+    writeBytes(folder / "pass.txt", old);
+    std::string command = "\"" KILLED_WRITER_EXE "\" \"" + (folder / "pass.txt").string() + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child{};
+    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &child));
+    // Killed a moment after its new file appears beside the old one, in the middle of writing.
+    bool writing = false;
+    for (int wait = 0; wait < 1000 && !writing; ++wait) {
+        Sleep(10);
+        writing = folder.names().size() > 1;
+    }
+    Sleep(200);
+    TerminateProcess(child.hProcess, 9);
+    WaitForSingleObject(child.hProcess, INFINITE);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    ASSERT_TRUE(writing);
+    EXPECT_EQ(readBytes(folder / "pass.txt"), old);
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"pass.txt"}));
+}
+
 // An open handle on the old file, as another program would hold it.
 class HeldOpen {
 public:
