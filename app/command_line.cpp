@@ -341,7 +341,7 @@ int runCommandLine(int argc, char* argv[]) {
     std::vector<char*> pointers;
     for (std::string& argument : arguments)
         pointers.push_back(argument.data());
-    if (pointers.size() >= 2) {
+    if (pointers.size() >= 2) { // else the C runtime's arguments, as the next best
         argc = static_cast<int>(pointers.size());
         argv = pointers.data();
     }
