@@ -320,16 +320,27 @@ std::vector<std::string> utf8Arguments() {
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
     if (wide == nullptr)
         return arguments;
-    for (int i = 0; i < count; ++i) {
-        const int bytes =
-            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string argument(static_cast<std::size_t>(bytes > 0 ? bytes : 1), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), bytes, nullptr, nullptr);
-        argument.pop_back(); // the terminating NUL
-        arguments.push_back(std::move(argument));
-    }
+    for (int i = 0; i < count; ++i)
+        arguments.push_back(QString::fromWCharArray(wide[i]).toStdString());
     LocalFree(wide);
     return arguments;
+}
+
+// A program built for the window starts without a console of its own, so the command line's
+// output would vanish: it goes to the console it was started from, unless it is redirected.
+void useStartingConsole() {
+    const auto unattached = [](DWORD stream) {
+        const HANDLE handle = GetStdHandle(stream);
+        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
+    };
+    const bool output = unattached(STD_OUTPUT_HANDLE);
+    const bool errors = unattached(STD_ERROR_HANDLE);
+    if (!(output || errors) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    if (output)
+        std::freopen("CONOUT$", "w", stdout);
+    if (errors)
+        std::freopen("CONOUT$", "w", stderr);
 }
 #endif
 
@@ -337,6 +348,7 @@ std::vector<std::string> utf8Arguments() {
 
 int runCommandLine(int argc, char* argv[]) {
 #ifdef _WIN32
+    useStartingConsole();
     std::vector<std::string> arguments = utf8Arguments();
     std::vector<char*> pointers;
     for (std::string& argument : arguments)

@@ -7,40 +7,10 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#ifdef _WIN32
-#include <cstdio>
-#include <windows.h>
-
-namespace {
-
-// A program built for the window starts without a console of its own, so the command line's
-// output would vanish: it goes to the console it was started from, unless it is redirected.
-void useStartingConsole() {
-    const auto unattached = [](DWORD stream) {
-        const HANDLE handle = GetStdHandle(stream);
-        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
-    };
-    const bool output = unattached(STD_OUTPUT_HANDLE);
-    const bool errors = unattached(STD_ERROR_HANDLE);
-    if (!(output || errors) || !AttachConsole(ATTACH_PARENT_PROCESS))
-        return;
-    if (output)
-        std::freopen("CONOUT$", "w", stdout);
-    if (errors)
-        std::freopen("CONOUT$", "w", stderr);
-}
-
-} // namespace
-#endif
-
 int main(int argc, char* argv[]) {
     // The command line is served before any QApplication exists: it needs no display.
-    if (quentara::wantsCommandLine(argc)) {
-#ifdef _WIN32
-        useStartingConsole();
-#endif
+    if (quentara::wantsCommandLine(argc))
         return quentara::runCommandLine(argc, argv);
-    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(quentara::programName));
