@@ -12,6 +12,7 @@
 #include "program_info.h"
 
 #include <QString>
+#include <QStringDecoder>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -253,8 +254,11 @@ std::string utf8FromArgument(const std::string& argument) {
 #ifdef _WIN32
     return argument;
 #else
-    return QString::fromLocal8Bit(argument.data(), static_cast<qsizetype>(argument.size()))
-        .toUtf8()
+    // A leading U+FEFF stays, as it does in the window's name boxes.
+    QStringDecoder toUtf16(QStringDecoder::System, QStringDecoder::Flag::Stateless |
+                                                       QStringDecoder::Flag::ConvertInitialBom);
+    return QString(
+               toUtf16(QByteArrayView(argument.data(), static_cast<qsizetype>(argument.size()))))
         .toStdString();
 #endif
 }

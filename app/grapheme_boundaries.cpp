@@ -2,6 +2,7 @@
 #include "app/grapheme_boundaries.h"
 
 #include <QString>
+#include <QStringDecoder>
 #include <QTextBoundaryFinder>
 
 namespace quentara {
@@ -64,7 +65,12 @@ bool insideACharacter(QStringView text, qsizetype at) {
 } // namespace
 
 std::size_t GraphemeBoundaries::leadingBytes(std::string_view text, std::size_t count) const {
-    const QString decoded = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    // A leading U+FEFF is the name's first character, not a byte order mark to drop: dropping
+    // it would shift every count below by its three bytes.
+    QStringDecoder toUtf16(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    const QString decoded =
+        toUtf16(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, decoded);
     qsizetype end = 0;
     for (std::size_t found = 0; found < count;) {

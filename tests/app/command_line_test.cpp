@@ -66,6 +66,10 @@ TEST(CommandLine, PrintsPasswordsHexStringsAndUserNames) {
     expectLines(runQuentara({"hex", "32"}).out, "[0-9A-F]{8}", 1);
     expectLines(runQuentara({"username", "Åsa", "Ørsted"}).out, "ÅsØrs[0-9]{2}", 1);
     expectLines(runQuentara({"username", "--", "-x", ""}).out, "-x[0-9]{2}", 1);
+    // A leading U+FEFF is the first of the two characters taken (reading text drops it, so it
+    // is written as a QChar here and does not show in the output read).
+    expectLines(runQuentara({"username", QChar(0xFEFF) + QStringLiteral("Jo"), "Ab"}).out,
+                "JAb[0-9]{2}", 1);
 }
 
 struct Refused {

@@ -44,7 +44,14 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"vowelSignStaysWithItsLetter", "😀कि", "", "😀कि09"},
                     NameCase{"skinToneStaysWithItsEmoji", "👍🏽क", "", "👍🏽क09"},
                     NameCase{"familyEmojiBeforeThai", "", "👩‍👩‍👧‍👦กx",
-                             "👩‍👩‍👧‍👦กx09"}),
+                             "👩‍👩‍👧‍👦กx09"},
+                    // U+FEFF first is a character of the name, not a byte order mark to drop.
+                    NameCase{"leadingZeroWidthNoBreakSpace",
+                             "\xEF\xBB\xBF"
+                             "Jo",
+                             "",
+                             "\xEF\xBB\xBF"
+                             "J09"}),
     RowName());
 
 bool isValidUtf8(const std::string& text) {
