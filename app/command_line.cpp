@@ -325,7 +325,7 @@ std::vector<std::string> utf8Arguments() {
     if (wide == nullptr)
         return arguments;
     for (int i = 0; i < count; ++i)
-        arguments.push_back(QString::fromWCharArray(wide[i]).toStdString());
+        arguments.push_back(QStringView(wide[i]).toUtf8().toStdString()); // keeps a leading U+FEFF
     LocalFree(wide);
     return arguments;
 }
