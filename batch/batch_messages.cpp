@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/batch_messages.h"
 
+#include "generators/text_scan.h"
+
 #include <cerrno>
 
 namespace quentara {
@@ -91,8 +93,8 @@ std::string fileFailureText(const FileFailure& failure) {
 }
 
 std::string batchNotWrittenMessage(std::string_view fileName, std::string_view reason) {
-    return "The file \"" + std::string(fileName) + "\" was not written, and nothing on disk " +
-           "was changed.\n" + std::string(reason);
+    return "The file \"" + withControlsShown(fileName) +
+           "\" was not written, and nothing on disk " + "was changed.\n" + std::string(reason);
 }
 
 std::string batchFailureMessage(std::string_view fileName, const FileFailure& failure) {
@@ -102,10 +104,12 @@ std::string batchFailureMessage(std::string_view fileName, const FileFailure& fa
     std::string message;
     if (failure.oldContentGone)
         message.append("The file \"")
-            .append(fileName)
+            .append(withControlsShown(fileName))
             .append("\" was not written to the end, and what it held before is gone.\n");
     else if (failure.kind == TargetInfo::Kind::device && written)
-        message.append("Writing to \"").append(fileName).append("\" stopped before the end.\n");
+        message.append("Writing to \"")
+            .append(withControlsShown(fileName))
+            .append("\" stopped before the end.\n");
     else
         return batchNotWrittenMessage(fileName, reason);
     return message.append(reason);

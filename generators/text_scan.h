@@ -23,8 +23,13 @@ inline std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
-// `text` in double quotes for a message. A pasted page would make the message unreadable, so
-// only its first 40 bytes are quoted, never ending inside a UTF-8 sequence.
+// `text` with its control characters written out (`\x1b`, `\n`), so that a name cannot move a
+// terminal's cursor or rewrite what it shows: C0 controls, DEL and, in UTF-8, the C1 controls.
+std::string withControlsShown(std::string_view text);
+
+// `text` in double quotes for a message, its control characters shown. A pasted page would make
+// the message unreadable, so only its first 40 bytes are quoted, never ending inside a UTF-8
+// sequence.
 std::string quotedForMessage(std::string_view text);
 
 } // namespace quentara
