@@ -124,6 +124,8 @@ int writeFile(const CommandRequest& request) {
     }
     switch (outcome.status) {
     case BatchOutcome::Status::written:
+        if (outcome.ownerOnlyRefused)
+            std::fprintf(stderr, "%s\n", batchOwnerOnlyNotice(request.fileName).c_str());
         return exitDone;
     case BatchOutcome::Status::failed:
         std::fprintf(stderr, "%s\n",

@@ -10,21 +10,15 @@ namespace {
 constexpr unsigned ownerOnly = 0600;
 constexpr int nameAttempts = 16;
 
-// A name beside the target that no other writer is likely to pick: the target's name
+// A name beside the target's `name` that no other writer is likely to pick: the name
 // (shortened, so the suffix never pushes it past the length a name may have) and a random tag.
-std::filesystem::path temporaryBeside(const std::filesystem::path& target, unsigned tag) {
-    auto name = target.filename().native();
-    if (name.size() > 100)
-        name.resize(100);
+std::filesystem::path temporaryBeside(const std::filesystem::path& name, unsigned tag) {
+    auto shortened = name.native();
+    if (shortened.size() > 100)
+        shortened.resize(100);
     char suffix[24];
     std::snprintf(suffix, sizeof suffix, ".%08x.tmp", tag);
-    std::filesystem::path temporary = target;
-    temporary.replace_filename(std::filesystem::path(name).concat(suffix));
-    return temporary;
-}
-
-std::filesystem::path folderOf(const std::filesystem::path& file) {
-    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    return std::filesystem::path(shortened).concat(suffix);
 }
 
 // The folder refuses a new file although the file in it may be written.
@@ -32,6 +26,13 @@ bool folderRefuses(const std::error_code& error) {
     return error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
            error == std::errc::no_such_file_or_directory || // /proc and the like
            error == std::errc::operation_not_supported;
+}
+
+// The file system has no permission bits to set (FAT through FUSE, say).
+bool modeUnsupported(const std::error_code& error) {
+    return error == std::errc::function_not_supported ||
+           error == std::errc::operation_not_supported ||
+           error == std::errc::operation_not_permitted;
 }
 
 } // namespace
@@ -45,68 +46,77 @@ AtomicFile::~AtomicFile() {
 
 FileFailure AtomicFile::fail(FileFailure::Step step, std::error_code error) {
     discard();
-    FileFailure failure{step, error, kind_};
-    failure.oldContentGone = emptied_;
-    return failure;
-}
-
-FileFailure AtomicFile::failCreate(std::error_code error) {
-    FileFailure failure = fail(FileFailure::Step::create, error);
-    if (error == std::errc::no_such_file_or_directory) {
-        TargetInfo folder;
-        failure.folderMissing =
-            files_.inspect(folderOf(target_), folder) || folder.kind != TargetInfo::Kind::folder;
-    }
+    FileFailure failure{step, error, info_.kind};
+    failure.oldContentGone = changed_;
     return failure;
 }
 
 FileFailure AtomicFile::open() {
-    TargetInfo info;
-    if (const std::error_code error = files_.inspect(target_, info))
-        return fail(FileFailure::Step::target, error);
-    kind_ = info.kind;
-    switch (info.kind) {
+    if (const std::error_code error = files_.inspect(target_, info_)) {
+        if (error != std::errc::no_such_file_or_directory)
+            return fail(FileFailure::Step::target, error);
+        FileFailure failure = fail(FileFailure::Step::create, error);
+        failure.folderMissing = true; // a folder on the way is not there
+        return failure;
+    }
+    folderOpen_ = true;
+    switch (info_.kind) {
     case TargetInfo::Kind::folder:
         return fail(FileFailure::Step::target, std::make_error_code(std::errc::is_a_directory));
     case TargetInfo::Kind::other:
         return fail(FileFailure::Step::target, std::make_error_code(std::errc::invalid_argument));
     case TargetInfo::Kind::device:
-        if (info.writeError)
-            return fail(FileFailure::Step::target, info.writeError);
-        target_ = info.resolved;
-        return openInPlace(Way::stream);
+        if (info_.writeError)
+            return fail(FileFailure::Step::target, info_.writeError);
+        way_ = Way::stream;
+        if (const std::error_code error = files_.openExisting(info_, handle_))
+            return fail(FileFailure::Step::open, error);
+        open_ = true;
+        return {};
     case TargetInfo::Kind::missing:
-        if (!info.resolved.has_filename())
-            return fail(FileFailure::Step::target,
-                        std::make_error_code(std::errc::invalid_argument));
-        break;
+        return openReplacement();
     case TargetInfo::Kind::file:
-        if (info.writeError)
-            return fail(FileFailure::Step::target, info.writeError);
         break;
     }
-    target_ = info.resolved;
-    const bool existing = info.kind == TargetInfo::Kind::file;
-    if (existing && info.links > 1) // a replacement would part this name from the others
-        return openInPlace(Way::inPlace);
+    if (info_.writeError)
+        return fail(FileFailure::Step::target, info_.writeError);
+    existing_ = true;
+    if (const std::error_code error = files_.openExisting(info_, old_))
+        return fail(FileFailure::Step::open, error);
+    oldOpen_ = true;
+    // A replacement would part this name from the others; a link of the system's own has no
+    // folder to make a replacement in.
+    if (info_.links > 1 || info_.place.systemLink)
+        return useExisting(Way::inPlace);
+    return openReplacement();
+}
 
-    std::error_code error = files_.createUnnamed(folderOf(target_), handle_);
+// A new file beside the target that takes everything the old one had but its content, and is
+// for its owner only until it is complete.
+FileFailure AtomicFile::openReplacement() {
+    std::error_code error = files_.createUnnamed(info_.place, handle_);
     if (error) // no unnamed files here: a named one, removed on every way out that allows it
         error = createNamed();
     if (error) {
-        if (existing && folderRefuses(error))
-            return openInPlace(Way::inPlace);
-        return failCreate(error);
-    }
-    open_ = true;
-    error = existing ? files_.setAccess(handle_, info.permissions, info.owner)
-                     : files_.setAccess(handle_, ownerOnly, std::nullopt);
-    if (error) {
-        if (existing && (error == std::errc::operation_not_permitted ||
-                         error == std::errc::permission_denied)) // the owner cannot be kept
-            return openInPlace(Way::inPlace);
+        if (existing_ && folderRefuses(error))
+            return useExisting(Way::inPlace);
         return fail(FileFailure::Step::create, error);
     }
+    open_ = true;
+    if (existing_ && info_.owner) {
+        error = files_.setOwner(handle_, *info_.owner);
+        if (error == std::errc::operation_not_permitted || error == std::errc::permission_denied)
+            return useExisting(Way::inPlace); // the owner cannot be kept
+        if (error)
+            return fail(FileFailure::Step::create, error);
+    }
+    if (existing_ && files_.copyAttributes(old_, handle_)) // an access list, a label
+        return useExisting(Way::inPlace);
+    // After the owner and the access list, which change the permission bits.
+    error = files_.setMode(handle_, ownerOnly);
+    if (error && !modeUnsupported(error))
+        return fail(FileFailure::Step::create, error);
+    modeRefused_ = static_cast<bool>(error);
     return {};
 }
 
@@ -114,8 +124,8 @@ std::error_code AtomicFile::createNamed() {
     std::random_device entropy;
     std::error_code error;
     for (int attempt = 0; attempt < nameAttempts; ++attempt) {
-        temporary_ = temporaryBeside(target_, entropy());
-        error = files_.createNew(temporary_, handle_);
+        temporary_ = temporaryBeside(info_.place.name, entropy());
+        error = files_.createNew(info_.place, temporary_, handle_);
         if (error != std::errc::file_exists)
             break;
     }
@@ -124,12 +134,26 @@ std::error_code AtomicFile::createNamed() {
     return error;
 }
 
-FileFailure AtomicFile::openInPlace(Way way) {
-    discard();
+void AtomicFile::dropNew() noexcept {
+    if (open_) {
+        files_.abandon(handle_);
+        open_ = false;
+    }
+    if (!temporary_.empty()) {
+        files_.remove(info_.place, temporary_);
+        temporary_.clear();
+    }
+}
+
+// Writes the old file itself, which no other run may write meanwhile.
+FileFailure AtomicFile::useExisting(Way way) {
+    dropNew();
     way_ = way;
-    if (const std::error_code error = files_.openExisting(target_, handle_))
-        return fail(FileFailure::Step::open, error);
+    handle_ = old_;
     open_ = true;
+    oldOpen_ = false;
+    if (const std::error_code error = files_.lock(handle_))
+        return fail(FileFailure::Step::lock, error);
     return {};
 }
 
@@ -137,23 +161,31 @@ FileFailure AtomicFile::reserve(std::uintmax_t size) {
     if (reserved_)
         return {};
     reserved_ = true;
+    if (way_ == Way::stream)
+        return {};
+    // Beyond the limit the system would end the process in the middle of the file.
+    if (size > files_.sizeLimit())
+        return fail(FileFailure::Step::space, std::make_error_code(std::errc::file_too_large));
     if (way_ != Way::inPlace)
         return {};
     std::uintmax_t room = 0;
-    if (const std::error_code error = files_.room(target_, room))
+    if (const std::error_code error = files_.room(info_.place, handle_, room))
         return fail(FileFailure::Step::space, error);
     if (room < size)
         return fail(FileFailure::Step::space, std::make_error_code(std::errc::no_space_on_device));
-    if (const std::error_code error = files_.truncate(handle_))
+    if (const std::error_code error = files_.truncate(handle_, changed_))
         return fail(FileFailure::Step::write, error);
-    emptied_ = true;
     return {};
 }
 
-FileFailure AtomicFile::write(const char* data, std::size_t size) {
+FileFailure AtomicFile::write(const char* data, std::size_t size, const KeepWaiting& keepWaiting) {
     if (FileFailure failure = reserve(0)) // a caller that announced nothing
         return failure;
-    if (const std::error_code error = files_.write(handle_, data, size))
+    std::size_t written = 0;
+    const std::error_code error = files_.write(handle_, data, size, keepWaiting, written);
+    if (way_ == Way::inPlace && written > 0)
+        changed_ = true;
+    if (error)
         return fail(FileFailure::Step::write, error);
     return {};
 }
@@ -162,8 +194,8 @@ std::error_code AtomicFile::linkUnnamed() {
     std::random_device entropy;
     std::error_code error;
     for (int attempt = 0; attempt < nameAttempts; ++attempt) {
-        temporary_ = temporaryBeside(target_, entropy());
-        error = files_.link(handle_, temporary_);
+        temporary_ = temporaryBeside(info_.place.name, entropy());
+        error = files_.link(handle_, info_.place, temporary_);
         if (error != std::errc::file_exists)
             break;
     }
@@ -180,24 +212,33 @@ FileFailure AtomicFile::commit() {
         if (const std::error_code error = files_.sync(handle_))
             return fail(FileFailure::Step::finish, error);
     }
-    // The content is complete and on the disk: only now does it get a name.
-    if (way_ == Way::replace && temporary_.empty()) {
-        if (const std::error_code error = linkUnnamed())
-            return fail(FileFailure::Step::replace, error);
+    if (way_ == Way::replace) {
+        // The content is complete: only now may others read it as the old file allowed.
+        if (!modeRefused_) {
+            if (const std::error_code error =
+                    files_.setMode(handle_, existing_ ? info_.permissions : ownerOnly))
+                return fail(FileFailure::Step::finish, error);
+        }
+        // The content is complete and on the disk: only now does it get a name.
+        if (temporary_.empty()) {
+            if (const std::error_code error = linkUnnamed())
+                return fail(FileFailure::Step::replace, error);
+        }
     }
     open_ = false;
     if (const std::error_code error = files_.close(handle_))
         return fail(FileFailure::Step::finish, error);
     if (way_ == Way::replace) {
-        if (const std::error_code error = files_.replace(temporary_, target_))
+        if (const std::error_code error = files_.replace(info_.place, temporary_))
             return fail(FileFailure::Step::replace, error);
         temporary_.clear();
     }
+    discard(); // the old file and the folder
     return {};
 }
 
 FileFailure AtomicFile::stop() {
-    if (!emptied_) {
+    if (!changed_) {
         discard();
         return {};
     }
@@ -205,13 +246,14 @@ FileFailure AtomicFile::stop() {
 }
 
 void AtomicFile::discard() noexcept {
-    if (open_) {
-        files_.abandon(handle_);
-        open_ = false;
+    dropNew();
+    if (oldOpen_) {
+        files_.abandon(old_);
+        oldOpen_ = false;
     }
-    if (!temporary_.empty()) {
-        files_.remove(temporary_);
-        temporary_.clear();
+    if (folderOpen_) {
+        files_.closeFolder(info_.place);
+        folderOpen_ = false;
     }
 }
 

@@ -16,7 +16,7 @@
 namespace quentara {
 
 struct FileFailure {
-    enum class Step { none, target, create, open, space, write, finish, replace };
+    enum class Step { none, target, create, open, lock, space, write, finish, replace };
     Step step = Step::none;
     std::error_code error;
     TargetInfo::Kind kind = TargetInfo::Kind::missing; // what stood at the path
@@ -47,7 +47,9 @@ public:
     // Announces the exact size of the new content, before the first write. Writing in place
     // checks that the disk holds it, and only then empties the file.
     FileFailure reserve(std::uintmax_t size);
-    FileFailure write(const char* data, std::size_t size);
+    // A write to a slow reader asks `keepWaiting` while it waits; when that says no, the write
+    // fails with errc::operation_canceled.
+    FileFailure write(const char* data, std::size_t size, const KeepWaiting& keepWaiting = {});
     // Flushes the new content to the disk and, for a replacement, puts it in the target's place.
     FileFailure commit();
     // Drops a replacement; the target stays as it was. A file written in place keeps what it
@@ -58,23 +60,32 @@ public:
     FileFailure stop();
 
     Way way() const { return way_; }
+    // The file system could not make the new file readable by its owner only (FAT through
+    // FUSE, say): it was written all the same, as a shell's ">" would.
+    bool ownerOnlyRefused() const { return modeRefused_ && !existing_; }
 
 private:
     FileFailure fail(FileFailure::Step step, std::error_code error);
-    FileFailure failCreate(std::error_code error);
-    FileFailure openInPlace(Way way);
+    FileFailure openReplacement();
+    FileFailure useExisting(Way way);
+    void dropNew() noexcept;
     std::error_code createNamed();
     std::error_code linkUnnamed();
 
     FileLayer& files_;
     std::filesystem::path target_;
+    TargetInfo info_;            // what stood at the target
+    bool folderOpen_ = false;    // the target's folder, held while the file is written
+    bool existing_ = false;      // a file stood there and is replaced or written
+    FileLayer::Handle old_ = -1; // that file, open for its attributes and to write in place
+    bool oldOpen_ = false;
     std::filesystem::path temporary_; // the replacement's name while it has one
-    FileLayer::Handle handle_ = -1;
+    FileLayer::Handle handle_ = -1;   // what the new content goes to
     bool open_ = false;
     bool reserved_ = false;
-    bool emptied_ = false;
+    bool changed_ = false; // written in place: the old content is no longer whole
+    bool modeRefused_ = false;
     Way way_ = Way::replace;
-    TargetInfo::Kind kind_ = TargetInfo::Kind::missing;
 };
 
 } // namespace quentara

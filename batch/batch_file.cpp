@@ -34,6 +34,19 @@ std::uintmax_t saturatedProduct(std::uintmax_t a, std::uintmax_t b) {
     return b != 0 && a > largest / b ? largest : a * b;
 }
 
+BatchOutcome stopped(AtomicFile& file) {
+    if (FileFailure failure = file.stop()) // written in place: the old content is gone
+        return {BatchOutcome::Status::failed, failure};
+    return {BatchOutcome::Status::stopped, {}};
+}
+
+// A write that a stop ended while it waited for a slow reader is a stop like any other.
+BatchOutcome failed(const FileFailure& failure) {
+    if (failure.error == std::errc::operation_canceled && !failure.oldContentGone)
+        return {BatchOutcome::Status::stopped, {}};
+    return {BatchOutcome::Status::failed, failure};
+}
+
 } // namespace
 
 std::uintmax_t batchFileSize(std::uint64_t quantity, std::uint64_t passwordLength) {
@@ -55,38 +68,43 @@ BatchOutcome writeBatchFile(FileLayer& files, const std::filesystem::path& targe
                             ProgressPacer& progress) {
     AtomicFile file(files, target);
     if (FileFailure failure = file.open())
-        return {BatchOutcome::Status::failed, failure};
+        return failed(failure);
 
     std::string buffer;
     buffer.reserve(blockSize + (1 << 16));
-    for (std::uint64_t number = 1; number <= quantity; ++number) {
-        if (!progress.proceed(number)) {
-            if (FileFailure failure = file.stop()) // written in place: the old content is gone
-                return {BatchOutcome::Status::failed, failure};
-            return {BatchOutcome::Status::stopped, {}};
-        }
+    std::uint64_t number = 1;
+    const KeepWaiting keepWaiting = [&] { return progress.whileWaiting(number); };
+    const auto writeBuffer = [&] {
+        const FileFailure failure = file.write(buffer.data(), buffer.size(), keepWaiting);
+        buffer.clear();
+        return failure;
+    };
+    for (; number <= quantity; ++number) {
+        if (!progress.proceed(number))
+            return stopped(file);
         appendLineHead(buffer, number);
         const std::size_t passwordStart = buffer.size();
         appendPassword(buffer);
         if (number == 1) {
             const std::uint64_t passwordLength = buffer.size() - passwordStart;
             if (FileFailure failure = file.reserve(batchFileSize(quantity, passwordLength)))
-                return {BatchOutcome::Status::failed, failure};
+                return failed(failure);
         }
         buffer += "\r\n";
         if (buffer.size() >= blockSize) {
-            if (FileFailure failure = file.write(buffer.data(), buffer.size()))
-                return {BatchOutcome::Status::failed, failure};
-            buffer.clear();
+            if (FileFailure failure = writeBuffer())
+                return failed(failure);
         }
     }
     if (!buffer.empty()) {
-        if (FileFailure failure = file.write(buffer.data(), buffer.size()))
-            return {BatchOutcome::Status::failed, failure};
+        if (FileFailure failure = writeBuffer())
+            return failed(failure);
     }
     if (FileFailure failure = file.commit())
-        return {BatchOutcome::Status::failed, failure};
-    return {};
+        return failed(failure);
+    BatchOutcome outcome;
+    outcome.ownerOnlyRefused = file.ownerOnlyRefused();
+    return outcome;
 }
 
 } // namespace quentara

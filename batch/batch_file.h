@@ -20,7 +20,8 @@ std::uintmax_t batchFileSize(std::uint64_t quantity, std::uint64_t passwordLengt
 struct BatchOutcome {
     enum class Status { written, failed, stopped };
     Status status = Status::written;
-    FileFailure failure; // set when failed
+    FileFailure failure;           // set when failed
+    bool ownerOnlyRefused = false; // written, but its file system made it readable by others
 };
 
 // Writes lines 1 to `quantity` into a new file that replaces `target` only after the last
@@ -28,7 +29,8 @@ struct BatchOutcome {
 // `appendPassword`, the old file stays as it was and no temporary file is left. Where the file
 // has to be written in place (see AtomicFile), the disk must first hold the whole new file,
 // sized from the first password: every password of a run has the same length. A stop after
-// the old content is gone is a failure that says so.
+// the old content is gone is a failure that says so. While a slow reader of a pipe keeps the
+// run waiting, `progress` is asked again at least every second, so that it can stop the run.
 // Memory use does not grow with the quantity: lines go out in large blocks.
 BatchOutcome writeBatchFile(FileLayer& files, const std::filesystem::path& target,
                             std::uint64_t quantity, const PasswordAppender& appendPassword,

@@ -32,8 +32,6 @@ std::string commonReason(const std::error_code& error) {
         return "The name is that of a folder, not of a file.";
     if (error == std::errc::not_a_directory)
         return "A part of the path is not a folder.";
-    if (error == std::errc::invalid_argument || error == std::errc::illegal_byte_sequence)
-        return "The name is not a valid file name.";
     if (error == std::errc::io_error)
         return "The disk reported an error.";
     if (error == std::errc::no_such_device_or_address)
@@ -45,10 +43,35 @@ std::string commonReason(const std::error_code& error) {
     return {};
 }
 
+// Why the target itself is refused; empty when it is not.
+std::string targetReason(const FileFailure& failure) {
+    const std::error_code& error = failure.error;
+    if (error == TargetRefusal::othersLink)
+        return "The name is a link that another user made in a folder where everyone may make "
+               "files; such a link is not followed.";
+    if (error == TargetRefusal::othersFile)
+        return "The file belongs to another user and lies in a folder where everyone may make "
+               "files.";
+    if (error == TargetRefusal::swapped)
+        return "Something else took the file's place while it was being opened.";
+    // Only naming a file tells of the name: later, /proc and /sys files refuse content so.
+    const bool naming =
+        failure.step == FileFailure::Step::target || failure.step == FileFailure::Step::create;
+    if (naming &&
+        (error == std::errc::invalid_argument || error == std::errc::illegal_byte_sequence))
+        return "The name is not a valid file name.";
+    return {};
+}
+
 } // namespace
 
 std::string fileFailureText(const FileFailure& failure) {
     const std::error_code& error = failure.error;
+    if (std::string reason = targetReason(failure); !reason.empty())
+        return reason;
+    if (failure.step == FileFailure::Step::lock &&
+        error == std::errc::resource_unavailable_try_again)
+        return "Another run is writing that file.";
     if (failure.step == FileFailure::Step::target) {
         if (failure.kind == TargetInfo::Kind::folder)
             return "The name is that of a folder, not of a file.";
@@ -59,6 +82,8 @@ std::string fileFailureText(const FileFailure& failure) {
     }
     if (failure.step == FileFailure::Step::space && diskFull(error))
         return "The disk has too little free space for the new file.";
+    if (failure.step == FileFailure::Step::space && error == std::errc::file_too_large)
+        return "The new file would be larger than the file size limit allows.";
     if (std::string reason = commonReason(error); !reason.empty())
         return reason;
     switch (failure.step) {
@@ -74,6 +99,7 @@ std::string fileFailureText(const FileFailure& failure) {
             return "You have no permission to write in its folder.";
         return "The file could not be created (" + error.message() + ").";
     case FileFailure::Step::open:
+    case FileFailure::Step::lock:
         if (refused(error))
             return "You have no permission to change that file.";
         return "The file could not be opened (" + error.message() + ").";
@@ -113,6 +139,11 @@ std::string batchFailureMessage(std::string_view fileName, const FileFailure& fa
     else
         return batchNotWrittenMessage(fileName, reason);
     return message.append(reason);
+}
+
+std::string batchOwnerOnlyNotice(std::string_view fileName) {
+    return "The file \"" + withControlsShown(fileName) +
+           "\" was written, but its file system cannot make it readable by its owner only.";
 }
 
 } // namespace quentara

@@ -18,4 +18,7 @@ std::string batchNotWrittenMessage(std::string_view fileName, std::string_view r
 // The whole message for a failed write: which file, what became of it, and why.
 std::string batchFailureMessage(std::string_view fileName, const FileFailure& failure);
 
+// Said after a run that wrote a new file its file system could not keep from other readers.
+std::string batchOwnerOnlyNotice(std::string_view fileName);
+
 } // namespace quentara

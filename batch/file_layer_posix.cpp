@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The system's files on Linux and other POSIX systems.
+#include "batch/file_attributes_posix.h"
 #include "batch/file_layer.h"
+#include "batch/target_walk_posix.h"
 #include "batch/temporary_guard.h"
 
 #include <cerrno>
@@ -9,6 +11,9 @@
 #include <ctime>
 #include <fcntl.h>
 #include <limits>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -26,6 +31,9 @@ std::error_code lastError() {
 int descriptor(FileLayer::Handle handle) {
     return static_cast<int>(handle);
 }
+
+constexpr std::uintmax_t largest = std::numeric_limits<std::uintmax_t>::max();
+constexpr int waitMilliseconds = 200; // between two questions whether to go on waiting
 
 std::uintmax_t saturatedSum(std::uintmax_t a, std::uintmax_t b) {
     return a > std::numeric_limits<std::uintmax_t>::max() - b
@@ -68,25 +76,31 @@ private:
     bool raised_ = false;
 };
 
-} // namespace
-
-std::error_code describeExisting(TargetInfo& info) {
-    struct stat st {};
-    if (::stat(info.resolved.c_str(), &st) != 0)
+// A slow reader: wait until the pipe takes more, asking meanwhile whether to go on.
+std::error_code waitForRoom(int fd, const KeepWaiting& keepWaiting) {
+    pollfd wanted{fd, POLLOUT, 0};
+    const int ready = ::poll(&wanted, 1, waitMilliseconds);
+    if (ready < 0 && errno != EINTR)
         return lastError();
-    info.permissions = static_cast<unsigned>(st.st_mode) & 07777u;
-    info.links = static_cast<std::uintmax_t>(st.st_nlink);
-    info.owner =
-        FileOwner{static_cast<std::uint32_t>(st.st_uid), static_cast<std::uint32_t>(st.st_gid)};
-    if (::access(info.resolved.c_str(), W_OK) != 0)
-        info.writeError = lastError();
+    if (ready <= 0 && keepWaiting && !keepWaiting())
+        return std::make_error_code(std::errc::operation_canceled);
     return {};
 }
 
-std::error_code SystemFileLayer::createUnnamed(const fs::path& folder, Handle& handle) {
+} // namespace
+
+std::error_code SystemFileLayer::inspect(const fs::path& path, TargetInfo& info) {
+    return walkToTarget(path, info);
+}
+
+void SystemFileLayer::closeFolder(const Place& place) noexcept {
+    if (place.folder >= 0)
+        ::close(descriptor(place.folder));
+}
+
+std::error_code SystemFileLayer::createUnnamed(const Place& place, Handle& handle) {
 #ifdef O_TMPFILE
-    const fs::path where = folder.empty() ? fs::path(".") : folder;
-    const int fd = ::open(where.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    const int fd = ::openat(descriptor(place.folder), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     if (fd < 0) {
         // Older kernels and some file systems (network, FUSE) have no unnamed files.
         if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)
@@ -96,96 +110,133 @@ std::error_code SystemFileLayer::createUnnamed(const fs::path& folder, Handle& h
     handle = fd;
     return {};
 #else
-    (void)folder;
+    (void)place;
     (void)handle;
     return std::make_error_code(std::errc::operation_not_supported);
 #endif
 }
 
-std::error_code SystemFileLayer::createNew(const fs::path& path, Handle& handle) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+std::error_code SystemFileLayer::createNew(const Place& place, const fs::path& name,
+                                           Handle& handle) {
+    const int fd = ::openat(descriptor(place.folder), name.c_str(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return lastError();
-    guardTemporary(path);
+    guardTemporary(place.folder, name);
     handle = fd;
     return {};
 }
 
-std::error_code SystemFileLayer::setAccess(Handle handle, unsigned permissions,
-                                           const std::optional<FileOwner>& owner) {
+std::error_code SystemFileLayer::setOwner(Handle handle, const FileOwner& owner) {
     const int fd = descriptor(handle);
-    if (owner) {
-        struct stat st {};
-        if (::fstat(fd, &st) != 0)
-            return lastError();
-        if ((st.st_uid != owner->user || st.st_gid != owner->group) &&
-            ::fchown(fd, static_cast<uid_t>(owner->user), static_cast<gid_t>(owner->group)) != 0)
-            return lastError();
-    }
-    // After the owner: a change of owner clears the set-user and set-group bits. Set exactly,
-    // not through the umask.
-    if (::fchmod(fd, static_cast<mode_t>(permissions)) != 0)
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return lastError();
+    if ((st.st_uid != owner.user || st.st_gid != owner.group) &&
+        ::fchown(fd, static_cast<uid_t>(owner.user), static_cast<gid_t>(owner.group)) != 0)
         return lastError();
     return {};
 }
 
-std::error_code SystemFileLayer::openExisting(const fs::path& path, Handle& handle) {
-    // Not waiting for a reader of a named pipe: without one the window would hang.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
+std::error_code SystemFileLayer::setMode(Handle handle, unsigned permissions) {
+    if (::fchmod(descriptor(handle), static_cast<mode_t>(permissions)) != 0)
         return lastError();
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        const std::error_code error = lastError();
+    return {};
+}
+
+std::error_code SystemFileLayer::copyAttributes(Handle from, Handle to) {
+    return copyExtendedAttributes(descriptor(from), descriptor(to));
+}
+
+std::error_code SystemFileLayer::openExisting(const TargetInfo& info, Handle& handle) {
+    // Not waiting for a reader of a named pipe: without one the window would hang. The name
+    // is not followed if it has become a link since it was inspected.
+    const int flags =
+        O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (info.place.systemLink ? 0 : O_NOFOLLOW);
+    const int fd = ::openat(descriptor(info.place.folder), info.place.name.c_str(), flags);
+    if (fd < 0)
+        return errno == ELOOP ? make_error_code(TargetRefusal::swapped) : lastError();
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || static_cast<std::uint64_t>(st.st_dev) != info.device ||
+        static_cast<std::uint64_t>(st.st_ino) != info.inode) {
         ::close(fd);
-        return error;
+        return make_error_code(TargetRefusal::swapped);
     }
     handle = fd;
     return {};
 }
 
-std::error_code SystemFileLayer::room(const fs::path& path, std::uintmax_t& bytes) {
+std::error_code SystemFileLayer::lock(Handle handle) {
+    if (::flock(descriptor(handle), LOCK_EX | LOCK_NB) == 0)
+        return {};
+    if (errno == EWOULDBLOCK)
+        return std::make_error_code(std::errc::resource_unavailable_try_again);
+    // A file system without locks (some network ones): nothing to keep others out with.
+    if (errno == ENOLCK || errno == EOPNOTSUPP || errno == ENOSYS || errno == EINVAL)
+        return {};
+    return lastError();
+}
+
+std::error_code SystemFileLayer::room(const Place&, Handle handle, std::uintmax_t& bytes) {
     struct stat st {};
     struct statvfs disk {};
-    if (::stat(path.c_str(), &st) != 0 || ::statvfs(path.c_str(), &disk) != 0)
+    if (::fstat(descriptor(handle), &st) != 0 || ::fstatvfs(descriptor(handle), &disk) != 0)
         return lastError();
     if (disk.f_blocks == 0) { // a file system without blocks (/proc, /sys) tells nothing
-        bytes = std::numeric_limits<std::uintmax_t>::max();
+        bytes = largest;
         return {};
     }
     const std::uintmax_t blockSize = disk.f_frsize != 0 ? disk.f_frsize : disk.f_bsize;
     const std::uintmax_t available = static_cast<std::uintmax_t>(disk.f_bavail);
     const std::uintmax_t freeBytes =
-        available > std::numeric_limits<std::uintmax_t>::max() / blockSize
-            ? std::numeric_limits<std::uintmax_t>::max()
-            : available * blockSize;
+        available > largest / blockSize ? largest : available * blockSize;
     bytes = saturatedSum(freeBytes, static_cast<std::uintmax_t>(st.st_blocks) * 512u);
     return {};
 }
 
-std::error_code SystemFileLayer::truncate(Handle handle) {
-    if (::ftruncate(descriptor(handle), 0) != 0)
+std::uintmax_t SystemFileLayer::sizeLimit() {
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return largest;
+    return static_cast<std::uintmax_t>(limit.rlim_cur);
+}
+
+std::error_code SystemFileLayer::truncate(Handle handle, bool& lost) {
+    const int fd = descriptor(handle);
+    struct stat before {};
+    const bool known = ::fstat(fd, &before) == 0;
+    lost = false;
+    if (::ftruncate(fd, 0) != 0)
         return lastError();
+    // /proc and /sys files say they hold nothing, or the same, before and after.
+    struct stat after {};
+    lost = !known || (before.st_size > 0 && (::fstat(fd, &after) != 0 || after.st_size == 0));
     return {};
 }
 
-std::error_code SystemFileLayer::write(Handle handle, const char* data, std::size_t size) {
+std::error_code SystemFileLayer::write(Handle handle, const char* data, std::size_t size,
+                                       const KeepWaiting& keepWaiting, std::size_t& written) {
     const int fd = descriptor(handle);
+    written = 0;
     PipeSignalBlock pipeSignal;
     while (size > 0) {
         const std::size_t chunk = size < (std::size_t{1} << 30) ? size : (std::size_t{1} << 30);
-        const ssize_t written = ::write(fd, data, chunk);
-        if (written < 0) {
-            if (errno == EINTR)
+        const ssize_t done = ::write(fd, data, chunk);
+        if (done < 0) {
+            if (errno == EAGAIN || errno == EINTR) {
+                if (const std::error_code error = waitForRoom(fd, keepWaiting))
+                    return error;
                 continue;
+            }
             if (errno == EPIPE)
                 pipeSignal.raised();
             return lastError();
         }
-        if (written == 0)
+        if (done == 0)
             return std::make_error_code(std::errc::no_space_on_device);
-        data += written;
-        size -= static_cast<std::size_t>(written);
+        data += done;
+        size -= static_cast<std::size_t>(done);
+        written += static_cast<std::size_t>(done);
     }
     return {};
 }
@@ -197,23 +248,25 @@ std::error_code SystemFileLayer::sync(Handle handle) {
     return {};
 }
 
-std::error_code SystemFileLayer::link(Handle handle, const fs::path& path) {
+std::error_code SystemFileLayer::link(Handle handle, const Place& place, const fs::path& name) {
 #ifdef __linux__
+    const int folder = descriptor(place.folder);
     char self[40];
     std::snprintf(self, sizeof self, "/proc/self/fd/%d", descriptor(handle));
-    if (::linkat(AT_FDCWD, self, AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+    if (::linkat(AT_FDCWD, self, folder, name.c_str(), AT_SYMLINK_FOLLOW) != 0) {
         const std::error_code error = lastError();
         // Without /proc, the direct way; it needs a privilege that root has.
         if (error != std::errc::no_such_file_or_directory || ::access("/proc/self/fd", F_OK) == 0)
             return error;
-        if (::linkat(descriptor(handle), "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) != 0)
+        if (::linkat(descriptor(handle), "", folder, name.c_str(), AT_EMPTY_PATH) != 0)
             return lastError();
     }
-    guardTemporary(path);
+    guardTemporary(place.folder, name);
     return {};
 #else
     (void)handle;
-    (void)path;
+    (void)place;
+    (void)name;
     return std::make_error_code(std::errc::operation_not_supported);
 #endif
 }
@@ -228,13 +281,13 @@ void SystemFileLayer::abandon(Handle handle) noexcept {
     ::close(descriptor(handle));
 }
 
-std::error_code SystemFileLayer::replace(const fs::path& from, const fs::path& to) {
-    if (::rename(from.c_str(), to.c_str()) != 0)
+std::error_code SystemFileLayer::replace(const Place& place, const fs::path& from) {
+    const int folder = descriptor(place.folder);
+    if (::renameat(folder, from.c_str(), folder, place.name.c_str()) != 0)
         return lastError();
-    releaseTemporary(from);
+    releaseTemporary(place.folder, from);
     // Make the new name itself survive a power cut; the content was synced before.
-    const fs::path folder = to.has_parent_path() ? to.parent_path() : fs::path(".");
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         (void)::fsync(fd); // the replace has happened: a failure here changes nothing
         ::close(fd);
@@ -242,9 +295,9 @@ std::error_code SystemFileLayer::replace(const fs::path& from, const fs::path& t
     return {};
 }
 
-void SystemFileLayer::remove(const fs::path& path) noexcept {
-    ::unlink(path.c_str());
-    releaseTemporary(path);
+void SystemFileLayer::remove(const Place& place, const fs::path& name) noexcept {
+    ::unlinkat(descriptor(place.folder), name.c_str(), 0);
+    releaseTemporary(place.folder, name);
 }
 
 } // namespace quentara

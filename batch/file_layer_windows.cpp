@@ -54,26 +54,97 @@ std::uintmax_t countLinks(const fs::path& file) {
     return known ? record.nNumberOfLinks : 1;
 }
 
+// Follows a chain of links to the missing file at its end, where a shell's ">" would
+// create the file; a path that is no link resolves to itself.
+std::error_code resolveToMissing(const fs::path& path, fs::path& resolved) {
+    fs::path current = path;
+    for (int hop = 0; hop < 40; ++hop) { // the systems' own limit on links in a row
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(current, error))) {
+            resolved = current;
+            return {};
+        }
+        const fs::path next = fs::read_symlink(current, error);
+        if (error)
+            return error;
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return std::make_error_code(std::errc::too_many_symbolic_link_levels);
+}
+
+// Windows folders are not held open: the place is the folder's path and the name.
+std::error_code placeAt(const fs::path& resolved, TargetInfo& info) {
+    if (!resolved.has_filename())
+        return std::make_error_code(std::errc::invalid_argument);
+    info.place.folderPath = resolved.has_parent_path() ? resolved.parent_path() : fs::path(".");
+    info.place.name = resolved.filename();
+    std::error_code error;
+    const fs::file_status folder = fs::status(info.place.folderPath, error);
+    if (folder.type() == fs::file_type::not_found)
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    if (!error && folder.type() != fs::file_type::directory)
+        return std::make_error_code(std::errc::not_a_directory);
+    return {};
+}
+
+fs::path pathOf(const Place& place, const fs::path& name) {
+    return place.folderPath / name;
+}
+
 } // namespace
 
-std::error_code describeExisting(TargetInfo& info) {
+std::error_code SystemFileLayer::inspect(const fs::path& path, TargetInfo& info) {
+    info = TargetInfo{};
     std::error_code error;
-    const fs::file_status status = fs::status(info.resolved, error);
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found) {
+        fs::path resolved;
+        if (const std::error_code walked = resolveToMissing(path, resolved))
+            return walked;
+        return placeAt(resolved, info);
+    }
     if (error)
         return error;
+    switch (status.type()) {
+    case fs::file_type::regular:
+        info.kind = TargetInfo::Kind::file;
+        break;
+    case fs::file_type::directory:
+        info.kind = TargetInfo::Kind::folder;
+        return {};
+    case fs::file_type::character:
+    case fs::file_type::fifo:
+        info.kind = TargetInfo::Kind::device;
+        break;
+    default:
+        info.kind = TargetInfo::Kind::other;
+        return {};
+    }
+    fs::path resolved = path;
+    if (fs::is_symlink(fs::symlink_status(path, error))) { // written through, as opening would
+        resolved = fs::canonical(path, error);
+        if (error)
+            return error;
+    }
+    if (const std::error_code placed = placeAt(resolved, info))
+        return placed;
     info.permissions = static_cast<unsigned>(status.permissions());
     if ((status.permissions() & fs::perms::owner_write) == fs::perms::none)
         info.writeError = std::make_error_code(std::errc::permission_denied);
     if (info.kind == TargetInfo::Kind::file)
-        info.links = countLinks(info.resolved);
+        info.links = countLinks(resolved);
     return {}; // access lists, not owners, decide who may read a file here
 }
 
-std::error_code SystemFileLayer::createUnnamed(const fs::path&, Handle&) {
+void SystemFileLayer::closeFolder(const Place&) noexcept {}
+
+std::error_code SystemFileLayer::createUnnamed(const Place&, Handle&) {
     return std::make_error_code(std::errc::operation_not_supported);
 }
 
-std::error_code SystemFileLayer::createNew(const fs::path& path, Handle& handle) {
+std::error_code SystemFileLayer::createNew(const Place& place, const fs::path& name,
+                                           Handle& handle) {
+    const fs::path path = pathOf(place, name);
     // Windows has no owner-only mode bits: the file inherits its folder's access list. Windows
     // has no file without a name either; the next best is one deleted with its handle, which
     // the system closes also for a killed process. `close` cancels that. Where a file system
@@ -89,16 +160,26 @@ std::error_code SystemFileLayer::createNew(const fs::path& path, Handle& handle)
         DeleteFileW(path.c_str());
         return std::make_error_code(std::errc::too_many_files_open);
     }
-    guardTemporary(path);
+    guardTemporary(place.folder, path);
     handle = fd;
     return {};
 }
 
-std::error_code SystemFileLayer::setAccess(Handle, unsigned, const std::optional<FileOwner>&) {
+std::error_code SystemFileLayer::setOwner(Handle, const FileOwner&) {
     return {};
 }
 
-std::error_code SystemFileLayer::openExisting(const fs::path& path, Handle& handle) {
+std::error_code SystemFileLayer::setMode(Handle, unsigned) {
+    return {};
+}
+
+std::error_code SystemFileLayer::copyAttributes(Handle, Handle) {
+    return {};
+}
+
+std::error_code SystemFileLayer::openExisting(const TargetInfo& info, Handle& handle) {
+    // Others may not write the file while it is open here, so no second run can either.
+    const fs::path path = pathOf(info.place, info.place.name);
     int fd = -1;
     const errno_t failure =
         _wsopen_s(&fd, path.c_str(), _O_WRONLY | _O_BINARY, _SH_DENYWR, _S_IREAD | _S_IWRITE);
@@ -108,14 +189,17 @@ std::error_code SystemFileLayer::openExisting(const fs::path& path, Handle& hand
     return {};
 }
 
-std::error_code SystemFileLayer::room(const fs::path& path, std::uintmax_t& bytes) {
+std::error_code SystemFileLayer::lock(Handle) {
+    return {};
+}
+
+std::error_code SystemFileLayer::room(const Place& place, Handle, std::uintmax_t& bytes) {
     std::error_code error;
     // The free space of the disk is asked of a folder on it.
-    const fs::space_info disk =
-        fs::space(path.has_parent_path() ? path.parent_path() : fs::path("."), error);
+    const fs::space_info disk = fs::space(place.folderPath, error);
     if (error)
         return error;
-    const std::uintmax_t size = fs::file_size(path, error);
+    const std::uintmax_t size = fs::file_size(pathOf(place, place.name), error);
     if (error)
         return error;
     bytes = disk.available > std::numeric_limits<std::uintmax_t>::max() - size
@@ -124,23 +208,31 @@ std::error_code SystemFileLayer::room(const fs::path& path, std::uintmax_t& byte
     return {};
 }
 
-std::error_code SystemFileLayer::truncate(Handle handle) {
+std::uintmax_t SystemFileLayer::sizeLimit() {
+    return std::numeric_limits<std::uintmax_t>::max();
+}
+
+std::error_code SystemFileLayer::truncate(Handle handle, bool& lost) {
+    lost = ::_filelengthi64(descriptor(handle)) != 0;
     if (const errno_t failure = _chsize_s(descriptor(handle), 0); failure != 0)
         return {failure, std::generic_category()};
     return {};
 }
 
-std::error_code SystemFileLayer::write(Handle handle, const char* data, std::size_t size) {
+std::error_code SystemFileLayer::write(Handle handle, const char* data, std::size_t size,
+                                       const KeepWaiting&, std::size_t& written) {
     const int fd = descriptor(handle);
+    written = 0;
     while (size > 0) {
         const unsigned chunk = static_cast<unsigned>(size < (1u << 30) ? size : (1u << 30));
-        const int written = ::_write(fd, data, chunk);
-        if (written < 0)
+        const int done = ::_write(fd, data, chunk);
+        if (done < 0)
             return lastError();
-        if (written == 0)
+        if (done == 0)
             return std::make_error_code(std::errc::no_space_on_device);
-        data += written;
-        size -= static_cast<std::size_t>(written);
+        data += done;
+        size -= static_cast<std::size_t>(done);
+        written += static_cast<std::size_t>(done);
     }
     return {};
 }
@@ -151,7 +243,7 @@ std::error_code SystemFileLayer::sync(Handle handle) {
     return {};
 }
 
-std::error_code SystemFileLayer::link(Handle, const fs::path&) {
+std::error_code SystemFileLayer::link(Handle, const Place&, const fs::path&) {
     return std::make_error_code(std::errc::operation_not_supported);
 }
 
@@ -168,18 +260,20 @@ void SystemFileLayer::abandon(Handle handle) noexcept {
     ::_close(descriptor(handle));
 }
 
-std::error_code SystemFileLayer::replace(const fs::path& from, const fs::path& to) {
+std::error_code SystemFileLayer::replace(const Place& place, const fs::path& from) {
     std::error_code error;
-    fs::rename(from, to, error); // MoveFileEx with replacing
+    const fs::path path = pathOf(place, from);
+    fs::rename(path, pathOf(place, place.name), error); // MoveFileEx with replacing
     if (!error)
-        releaseTemporary(from);
+        releaseTemporary(place.folder, path);
     return error;
 }
 
-void SystemFileLayer::remove(const fs::path& path) noexcept {
+void SystemFileLayer::remove(const Place& place, const fs::path& name) noexcept {
     std::error_code ignored;
+    const fs::path path = pathOf(place, name);
     fs::remove(path, ignored);
-    releaseTemporary(path);
+    releaseTemporary(place.folder, path);
 }
 
 } // namespace quentara

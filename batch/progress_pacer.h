@@ -27,6 +27,13 @@ public:
         return check(number);
     }
 
+    // While line `number` waits for a slow reader: a report now, so that the window stays
+    // alive and a stop is heard. False: the report asked to stop.
+    bool whileWaiting(std::uint64_t number) {
+        lastReport_ = now_();
+        return report_(number);
+    }
+
 private:
     bool check(std::uint64_t number);
 

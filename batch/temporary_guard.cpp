@@ -11,6 +11,7 @@
 #ifdef _WIN32
 #include <io.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -30,6 +31,7 @@ constexpr std::size_t slotLength = 4096; // the longest path the system opens, w
 enum SlotState : int { freeSlot, filling, armed };
 
 PathChar slotPaths[slotCount][slotLength];
+std::intptr_t slotFolders[slotCount];
 std::atomic<int> slotStates[slotCount];
 static_assert(std::atomic<int>::is_always_lock_free, "used from a signal handler");
 
@@ -47,7 +49,7 @@ void removeGuarded() noexcept {
 #ifdef _WIN32
             ::_wunlink(slotPaths[slot]);
 #else
-            ::unlink(slotPaths[slot]);
+            ::unlinkat(static_cast<int>(slotFolders[slot]), slotPaths[slot], 0);
 #endif
         }
     }
@@ -83,22 +85,38 @@ void catchSignal(int signal) {
 #endif
 }
 
+// Every signal whose default ends the process, crashes included.
 void catchEndings() {
     static const bool atExit = std::atexit(removeGuardedAtExit) == 0;
     (void)atExit;
-    catchSignal(SIGTERM);
-    catchSignal(SIGINT);
 #ifdef _WIN32
-    catchSignal(SIGBREAK);
+    for (const int signal : {SIGTERM, SIGINT, SIGBREAK, SIGABRT, SIGFPE, SIGILL, SIGSEGV})
+        catchSignal(signal);
 #else
-    catchSignal(SIGHUP);
+    for (const int signal : {
+             SIGHUP,    SIGINT,  SIGQUIT,   SIGILL,  SIGTRAP, SIGABRT, SIGBUS,
+             SIGFPE,    SIGUSR1, SIGSEGV,   SIGUSR2, SIGPIPE, SIGALRM, SIGTERM,
+             SIGXCPU,   SIGXFSZ, SIGVTALRM, SIGPROF, SIGSYS,
+#ifdef SIGSTKFLT
+             SIGSTKFLT,
+#endif
+#ifdef SIGPOLL
+             SIGPOLL,
+#endif
+#ifdef SIGPWR
+             SIGPWR,
+#endif
+         })
+        catchSignal(signal);
+    for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal)
+        catchSignal(signal);
 #endif
 }
 
 } // namespace
 
-bool guardTemporary(const std::filesystem::path& path) noexcept {
-    const auto& native = path.native();
+bool guardTemporary(std::intptr_t folder, const std::filesystem::path& name) noexcept {
+    const auto& native = name.native();
     if (native.size() >= slotLength)
         return false;
     catchEndings();
@@ -108,16 +126,18 @@ bool guardTemporary(const std::filesystem::path& path) noexcept {
             continue;
         std::copy(native.begin(), native.end(), slotPaths[slot]);
         slotPaths[slot][native.size()] = 0;
+        slotFolders[slot] = folder;
         slotStates[slot].store(armed);
         return true;
     }
     return false;
 }
 
-void releaseTemporary(const std::filesystem::path& path) noexcept {
-    const auto& native = path.native();
+void releaseTemporary(std::intptr_t folder, const std::filesystem::path& name) noexcept {
+    const auto& native = name.native();
     for (int slot = 0; slot < slotCount; ++slot) {
-        if (slotStates[slot].load() == armed && length(slotPaths[slot]) == native.size() &&
+        if (slotStates[slot].load() == armed && slotFolders[slot] == folder &&
+            length(slotPaths[slot]) == native.size() &&
             std::equal(native.begin(), native.end(), slotPaths[slot])) {
             int expected = armed;
             slotStates[slot].compare_exchange_strong(expected, freeSlot);

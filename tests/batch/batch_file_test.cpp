@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                             std::errc::read_only_file_system, 1, "The disk is read-only."},
                     Failure{"createDiskFull", Operation::create, std::errc::no_space_on_device, 1,
                             "The disk is full."},
-                    Failure{"accessRefused", Operation::access, std::errc::io_error, 1,
+                    Failure{"modeFails", Operation::mode, std::errc::io_error, 1,
                             "The disk reported an error."},
                     Failure{"firstWriteDiskFull", Operation::write, std::errc::no_space_on_device,
                             1, "The disk is full."},

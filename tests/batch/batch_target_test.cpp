@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                             Status::written,
                             ""},
                     InPlace{"ownerCannotBeKept",
-                            Operation::access,
+                            Operation::owner,
                             std::errc::operation_not_permitted,
                             {},
                             Status::written,

@@ -36,40 +36,52 @@ public:
 // Hands every operation to a file layer that a test may swap after the window exists.
 class ForwardingFileLayer final : public FileLayer {
 public:
-    std::error_code inspect(const std::filesystem::path& path, TargetInfo& info) override {
+    using Path = std::filesystem::path;
+
+    std::error_code inspect(const Path& path, TargetInfo& info) override {
         return to->inspect(path, info);
     }
-    std::error_code createUnnamed(const std::filesystem::path& folder, Handle& handle) override {
-        return to->createUnnamed(folder, handle);
+    void closeFolder(const Place& place) noexcept override { to->closeFolder(place); }
+    std::error_code createUnnamed(const Place& place, Handle& handle) override {
+        return to->createUnnamed(place, handle);
     }
-    std::error_code createNew(const std::filesystem::path& path, Handle& handle) override {
-        return to->createNew(path, handle);
+    std::error_code createNew(const Place& place, const Path& name, Handle& handle) override {
+        return to->createNew(place, name, handle);
     }
-    std::error_code setAccess(Handle handle, unsigned permissions,
-                              const std::optional<FileOwner>& owner) override {
-        return to->setAccess(handle, permissions, owner);
+    std::error_code setOwner(Handle handle, const FileOwner& owner) override {
+        return to->setOwner(handle, owner);
     }
-    std::error_code openExisting(const std::filesystem::path& path, Handle& handle) override {
-        return to->openExisting(path, handle);
+    std::error_code setMode(Handle handle, unsigned permissions) override {
+        return to->setMode(handle, permissions);
     }
-    std::error_code room(const std::filesystem::path& path, std::uintmax_t& bytes) override {
-        return to->room(path, bytes);
+    std::error_code copyAttributes(Handle from, Handle to_) override {
+        return to->copyAttributes(from, to_);
     }
-    std::error_code truncate(Handle handle) override { return to->truncate(handle); }
-    std::error_code write(Handle handle, const char* data, std::size_t size) override {
-        return to->write(handle, data, size);
+    std::error_code openExisting(const TargetInfo& info, Handle& handle) override {
+        return to->openExisting(info, handle);
+    }
+    std::error_code lock(Handle handle) override { return to->lock(handle); }
+    std::error_code room(const Place& place, Handle handle, std::uintmax_t& bytes) override {
+        return to->room(place, handle, bytes);
+    }
+    std::uintmax_t sizeLimit() override { return to->sizeLimit(); }
+    std::error_code truncate(Handle handle, bool& lost) override {
+        return to->truncate(handle, lost);
+    }
+    std::error_code write(Handle handle, const char* data, std::size_t size,
+                          const KeepWaiting& keepWaiting, std::size_t& written) override {
+        return to->write(handle, data, size, keepWaiting, written);
     }
     std::error_code sync(Handle handle) override { return to->sync(handle); }
-    std::error_code link(Handle handle, const std::filesystem::path& path) override {
-        return to->link(handle, path);
+    std::error_code link(Handle handle, const Place& place, const Path& name) override {
+        return to->link(handle, place, name);
     }
     std::error_code close(Handle handle) override { return to->close(handle); }
     void abandon(Handle handle) noexcept override { to->abandon(handle); }
-    std::error_code replace(const std::filesystem::path& from,
-                            const std::filesystem::path& to_) override {
-        return to->replace(from, to_);
+    std::error_code replace(const Place& place, const Path& from) override {
+        return to->replace(place, from);
     }
-    void remove(const std::filesystem::path& path) noexcept override { to->remove(path); }
+    void remove(const Place& place, const Path& name) noexcept override { to->remove(place, name); }
 
     SystemFileLayer system;
     FileLayer* to = &system;

@@ -12,7 +12,20 @@ namespace quentara {
 // as `create`. A failing write first writes half of its data, as a disk that fills up does.
 class FailingFileLayer final : public FileLayer {
 public:
-    enum class Operation { none, inspect, create, access, open, write, finish, link, replace };
+    enum class Operation {
+        none,
+        inspect,
+        create,
+        owner,
+        mode,
+        attributes,
+        open,
+        lock,
+        write,
+        finish,
+        link,
+        replace
+    };
 
     FailingFileLayer(Operation operation, std::errc error, int onCall = 1)
         : operation_(operation), error_(std::make_error_code(error)), onCall_(onCall) {}
@@ -27,62 +40,84 @@ public:
             return error_;
         return real_.inspect(path, info);
     }
-    std::error_code createUnnamed(const std::filesystem::path& folder, Handle& handle) override {
+    void closeFolder(const Place& place) noexcept override { real_.closeFolder(place); }
+    std::error_code createUnnamed(const Place& place, Handle& handle) override {
         if (!unnamedFiles)
             return std::make_error_code(std::errc::operation_not_supported);
         if (fails(Operation::create))
             return error_;
-        return real_.createUnnamed(folder, handle);
+        return real_.createUnnamed(place, handle);
     }
-    std::error_code createNew(const std::filesystem::path& path, Handle& handle) override {
+    std::error_code createNew(const Place& place, const std::filesystem::path& name,
+                              Handle& handle) override {
         if (fails(Operation::create))
             return error_;
-        return real_.createNew(path, handle);
+        return real_.createNew(place, name, handle);
     }
-    std::error_code setAccess(Handle handle, unsigned permissions,
-                              const std::optional<FileOwner>& owner) override {
-        if (fails(Operation::access))
+    std::error_code setOwner(Handle handle, const FileOwner& owner) override {
+        if (fails(Operation::owner))
             return error_;
-        return real_.setAccess(handle, permissions, owner);
+        return real_.setOwner(handle, owner);
     }
-    std::error_code openExisting(const std::filesystem::path& path, Handle& handle) override {
+    std::error_code setMode(Handle handle, unsigned permissions) override {
+        if (fails(Operation::mode))
+            return error_;
+        return real_.setMode(handle, permissions);
+    }
+    std::error_code copyAttributes(Handle from, Handle to) override {
+        if (fails(Operation::attributes))
+            return error_;
+        return real_.copyAttributes(from, to);
+    }
+    std::error_code openExisting(const TargetInfo& info, Handle& handle) override {
         if (fails(Operation::open))
             return error_;
-        return real_.openExisting(path, handle);
+        return real_.openExisting(info, handle);
     }
-    std::error_code room(const std::filesystem::path& path, std::uintmax_t& bytes) override {
+    std::error_code lock(Handle handle) override {
+        if (fails(Operation::lock))
+            return error_;
+        return real_.lock(handle);
+    }
+    std::error_code room(const Place& place, Handle handle, std::uintmax_t& bytes) override {
         if (freeRoom) {
             bytes = *freeRoom;
             return {};
         }
-        return real_.room(path, bytes);
+        return real_.room(place, handle, bytes);
     }
-    std::error_code truncate(Handle handle) override { return real_.truncate(handle); }
-    std::error_code write(Handle handle, const char* data, std::size_t size) override {
+    std::uintmax_t sizeLimit() override { return real_.sizeLimit(); }
+    std::error_code truncate(Handle handle, bool& lost) override {
+        return real_.truncate(handle, lost);
+    }
+    std::error_code write(Handle handle, const char* data, std::size_t size,
+                          const KeepWaiting& keepWaiting, std::size_t& written) override {
         if (fails(Operation::write)) {
-            (void)real_.write(handle, data, size / 2);
+            (void)real_.write(handle, data, size / 2, keepWaiting, written);
             return error_;
         }
-        return real_.write(handle, data, size);
+        return real_.write(handle, data, size, keepWaiting, written);
     }
     std::error_code sync(Handle handle) override {
         const std::error_code error = real_.sync(handle);
         return fails(Operation::finish) ? error_ : error;
     }
-    std::error_code link(Handle handle, const std::filesystem::path& path) override {
+    std::error_code link(Handle handle, const Place& place,
+                         const std::filesystem::path& name) override {
         if (fails(Operation::link))
             return error_;
-        return real_.link(handle, path);
+        return real_.link(handle, place, name);
     }
     std::error_code close(Handle handle) override { return real_.close(handle); }
     void abandon(Handle handle) noexcept override { real_.abandon(handle); }
-    std::error_code replace(const std::filesystem::path& from,
-                            const std::filesystem::path& to) override {
+    std::error_code replace(const Place& place, const std::filesystem::path& from) override {
         if (fails(Operation::replace))
             return error_;
-        return real_.replace(from, to);
+        return real_.replace(place, from);
     }
-    void remove(const std::filesystem::path& path) noexcept override { real_.remove(path); }
+    void remove(const Place& place, const std::filesystem::path& name) noexcept override {
+        real_.remove(place, name);
+    }
 
 private:
     bool fails(Operation operation) { return operation == operation_ && ++calls_ >= onCall_; }
