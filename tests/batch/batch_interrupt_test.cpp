@@ -10,6 +10,8 @@
 #include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -33,10 +35,13 @@ ProgressPacer::Clock::time_point racingClock() {
 // In the child: writes until told to end, after 200,000 lines (6 MB) are on their way.
 [[noreturn]] void writeUntilEnded(const std::filesystem::path& target, bool unnamedFiles, int ready,
                                   int command) {
-    // A test runner started in the background or under nohup passes on ignored signals; a
-    // program started from the desktop has them at their defaults.
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+    // A test runner started in the background or under nohup passes on ignored signals, and
+    // a sanitizer catches crashes; a program started from the desktop has them at their
+    // defaults. No core file: the signals that make one are sent on purpose.
+    for (int signal = 1; signal <= SIGRTMAX; ++signal)
         std::signal(signal, SIG_DFL);
+    const rlimit noCore{0, 0};
+    ::setrlimit(RLIMIT_CORE, &noCore);
     FailingFileLayer files(FailingFileLayer::Operation::none, std::errc::io_error);
     files.unnamedFiles = unnamedFiles;
     ProgressPacer pacer(
@@ -61,6 +66,7 @@ TEST_P(BatchInterrupted, LeavesOnlyTheOldFileByteForByte) {
     TempFolder folder;
     const std::string old = "nr. 1    old password\r\n";
     writeBytes(folder / "pass.txt", old);
+    ASSERT_EQ(::chmod((folder / "pass.txt").c_str(), 0644), 0);
     int ready[2];
     int command[2];
     ASSERT_EQ(::pipe(ready), 0);
@@ -78,6 +84,12 @@ TEST_P(BatchInterrupted, LeavesOnlyTheOldFileByteForByte) {
     char byte = 0;
     ASSERT_EQ(::read(ready[0], &byte, 1), 1);
     const std::set<std::string> during = folder.names();
+    for (const std::string& name : during) { // the new content is for its writer's eyes only
+        struct stat st {};
+        if (name != "pass.txt" && ::stat((folder / name).c_str(), &st) == 0) {
+            EXPECT_EQ(st.st_mode & 07777, 0600u) << name;
+        }
+    }
     if (row.signal != 0)
         ::kill(child, row.signal);
     else
@@ -98,15 +110,25 @@ TEST_P(BatchInterrupted, LeavesOnlyTheOldFileByteForByte) {
     EXPECT_EQ(readBytes(folder / "pass.txt"), old);
 }
 
-INSTANTIATE_TEST_SUITE_P(Endings, BatchInterrupted,
-                         testing::Values(Ending{"unnamedKilled", true, SIGKILL},
-                                         Ending{"unnamedTerminated", true, SIGTERM},
-                                         Ending{"unnamedLostDisplay", true, 0},
-                                         Ending{"namedTerminated", false, SIGTERM},
-                                         Ending{"namedInterrupted", false, SIGINT},
-                                         Ending{"namedHungUp", false, SIGHUP},
-                                         Ending{"namedLostDisplay", false, 0}),
-                         RowName());
+// Without unnamed files, every signal whose default ends the process.
+INSTANTIATE_TEST_SUITE_P(
+    Endings, BatchInterrupted,
+    testing::Values(Ending{"unnamedKilled", true, SIGKILL},
+                    Ending{"unnamedTerminated", true, SIGTERM},
+                    Ending{"unnamedLostDisplay", true, 0}, Ending{"namedLostDisplay", false, 0},
+                    Ending{"namedHUP", false, SIGHUP}, Ending{"namedINT", false, SIGINT},
+                    Ending{"namedQUIT", false, SIGQUIT}, Ending{"namedILL", false, SIGILL},
+                    Ending{"namedTRAP", false, SIGTRAP}, Ending{"namedABRT", false, SIGABRT},
+                    Ending{"namedBUS", false, SIGBUS}, Ending{"namedFPE", false, SIGFPE},
+                    Ending{"namedUSR1", false, SIGUSR1}, Ending{"namedSEGV", false, SIGSEGV},
+                    Ending{"namedUSR2", false, SIGUSR2}, Ending{"namedPIPE", false, SIGPIPE},
+                    Ending{"namedALRM", false, SIGALRM}, Ending{"namedTERM", false, SIGTERM},
+                    Ending{"namedSTKFLT", false, SIGSTKFLT}, Ending{"namedXCPU", false, SIGXCPU},
+                    Ending{"namedXFSZ", false, SIGXFSZ}, Ending{"namedVTALRM", false, SIGVTALRM},
+                    Ending{"namedPROF", false, SIGPROF}, Ending{"namedPOLL", false, SIGPOLL},
+                    Ending{"namedPWR", false, SIGPWR}, Ending{"namedSYS", false, SIGSYS},
+                    Ending{"namedRTMIN", false, SIGRTMIN}, Ending{"namedRTMAX", false, SIGRTMAX}),
+    RowName());
 
 } // namespace
 } // namespace quentara

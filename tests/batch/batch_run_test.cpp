@@ -11,6 +11,13 @@
 #include <QTabBar>
 #include <QTimer>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace quentara {
 namespace {
 
@@ -158,6 +165,33 @@ TEST_F(BatchWindowTest, ACloseRequestDuringARunKeepsTheOldFileAndClosesTheWindow
     EXPECT_EQ(beep.count, 0);
     EXPECT_TRUE(messages.texts.isEmpty());
 }
+
+#ifndef _WIN32
+TEST_F(BatchWindowTest, ACloseRequestIsHeardWhileAReaderKeepsThePipeFull) {
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    const int reader = ::open((folder / "pipe").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const int capacity = ::fcntl(reader, F_GETPIPE_SZ);
+    selectFileTab();
+    typeInto("txtQuantity", "3000000");
+    typeInto("txtFilename", text(folder / "pipe"));
+    QTimer closeWhenFull;
+    QObject::connect(&closeWhenFull, &QTimer::timeout, window.get(), [&] {
+        int queued = 0;
+        if (::ioctl(reader, FIONREAD, &queued) == 0 && queued >= capacity)
+            window->close();
+    });
+    closeWhenFull.start(0);
+    click("cmdGenerateFile");
+    closeWhenFull.stop();
+    ::close(reader);
+
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"pipe"}));
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+#endif
 
 TEST_F(BatchWindowTest, TheBarShowsTheLargestQuantityScaledIntoItsRange) {
     TempFolder folder;

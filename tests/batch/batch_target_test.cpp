@@ -4,12 +4,16 @@
 #ifndef _WIN32
 #include "batch/batch_file.h"
 #include "batch/batch_messages.h"
+#include "support/abc_lines.h"
+#include "support/child_process.h"
 #include "support/failing_file_layer.h"
 #include "support/row_name.h"
 #include "support/temp_folder.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -20,22 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 using Operation = FailingFileLayer::Operation;
 using Status = BatchOutcome::Status;
-
-// 12 lines of "abc": 12 x 13 bytes and 15 digits, 171 bytes.
-constexpr char twelveLines[] =
-    "nr. 1    abc\r\nnr. 2    abc\r\nnr. 3    abc\r\nnr. 4    abc\r\n"
-    "nr. 5    abc\r\nnr. 6    abc\r\nnr. 7    abc\r\nnr. 8    abc\r\n"
-    "nr. 9    abc\r\nnr. 10    abc\r\nnr. 11    abc\r\nnr. 12    abc\r\n";
-
-// Every line's password is "abc"; the progress report asks to stop from line `stopAt` on.
-BatchOutcome writeLines(FileLayer& files, const fs::path& target, std::uint64_t lines,
-                        std::uint64_t stopAt = 0) {
-    ProgressPacer pacer(
-        lines, [stopAt](std::uint64_t line) { return stopAt == 0 || line < stopAt; },
-        std::chrono::milliseconds(0));
-    return writeBatchFile(
-        files, target, lines, [](std::string& line) { line += "abc"; }, pacer);
-}
 
 ino_t inodeOf(const fs::path& file) {
     struct stat st {};
@@ -60,7 +48,7 @@ TEST_P(BatchFileInPlace, WritesTheFileItselfWhenTheDiskHoldsAllOfIt) {
     const ino_t inode = inodeOf(folder / "pass.txt");
     FailingFileLayer files(row.operation, row.error);
     files.freeRoom = row.room;
-    const BatchOutcome outcome = writeLines(files, folder / "pass.txt", 12);
+    const BatchOutcome outcome = writeAbcLines(files, folder / "pass.txt", 12);
     EXPECT_EQ(outcome.status, row.status);
     EXPECT_EQ(fileFailureText(outcome.failure), row.reason);
     EXPECT_FALSE(outcome.failure.oldContentGone);
@@ -102,7 +90,7 @@ TEST(BatchFileInPlace, EveryHardLinkSeesTheNewContent) {
     writeBytes(folder / "a.txt", "old content");
     fs::create_hard_link(folder / "a.txt", folder / "b.txt");
     SystemFileLayer files;
-    EXPECT_EQ(writeLines(files, folder / "a.txt", 12).status, Status::written);
+    EXPECT_EQ(writeAbcLines(files, folder / "a.txt", 12).status, Status::written);
     EXPECT_EQ(readBytes(folder / "b.txt"), twelveLines);
     EXPECT_EQ(fs::hard_link_count(folder / "a.txt"), 2u);
     EXPECT_EQ(folder.names(), (std::set<std::string>{"a.txt", "b.txt"}));
@@ -122,7 +110,7 @@ TEST_P(BatchFileInPlaceEnd, SaysTheOldContentIsGone) {
     writeBytes(folder / "a.txt", "old content");
     fs::create_hard_link(folder / "a.txt", folder / "b.txt");
     FailingFileLayer files(GetParam().operation, std::errc::no_space_on_device);
-    const BatchOutcome outcome = writeLines(files, folder / "a.txt", 12, GetParam().stopAt);
+    const BatchOutcome outcome = writeAbcLines(files, folder / "a.txt", 12, GetParam().stopAt);
     EXPECT_EQ(outcome.status, Status::failed);
     EXPECT_EQ(batchFailureMessage("a.txt", outcome.failure),
               std::string("The file \"a.txt\" was not written to the end, and what it held "
@@ -170,7 +158,7 @@ TEST_P(BatchFilePipe, IsWrittenToAsItIsAndNothingIsMadeBesideIt) {
     }
     SystemFileLayer files;
     const std::uint64_t lines = row.readBytes == 0 ? 12 : 200'000; // more than the pipe holds
-    const BatchOutcome outcome = writeLines(files, folder / "pipe", lines);
+    const BatchOutcome outcome = writeAbcLines(files, folder / "pipe", lines);
     if (reader.joinable()) {
         ::close(holder);
         reader.join();
@@ -196,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BatchFileDevice, NullTakesEverythingAndStaysADevice) {
     SystemFileLayer files;
-    EXPECT_EQ(writeLines(files, "/dev/null", 100'000).status, Status::written);
+    EXPECT_EQ(writeAbcLines(files, "/dev/null", 100'000).status, Status::written);
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
@@ -220,7 +208,7 @@ TEST_P(BatchFileDanglingLink, MakesTheFileItNamesAndStaysALink) {
         fs::create_symlink(linkTo, folder / "link.txt");
     }
     SystemFileLayer files;
-    EXPECT_EQ(writeLines(files, folder / "link.txt", 12).status, Status::written);
+    EXPECT_EQ(writeAbcLines(files, folder / "link.txt", 12).status, Status::written);
     EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
     EXPECT_EQ(readBytes(made), twelveLines);
     EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_read | fs::perms::owner_write);
@@ -240,7 +228,7 @@ TEST(BatchFileOwner, RootReplacingAnotherUsersFileKeepsItsOwnerGroupAndMode) {
     ASSERT_EQ(::chown((folder / "theirs.txt").c_str(), 4321, 4322), 0);
     ASSERT_EQ(::chmod((folder / "theirs.txt").c_str(), 0640), 0);
     SystemFileLayer files;
-    EXPECT_EQ(writeLines(files, folder / "theirs.txt", 12).status, Status::written);
+    EXPECT_EQ(writeAbcLines(files, folder / "theirs.txt", 12).status, Status::written);
     struct stat st {};
     ASSERT_EQ(::stat((folder / "theirs.txt").c_str(), &st), 0);
     EXPECT_EQ(st.st_uid, 4321u);
@@ -248,6 +236,114 @@ TEST(BatchFileOwner, RootReplacingAnotherUsersFileKeepsItsOwnerGroupAndMode) {
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(readBytes(folder / "theirs.txt"), twelveLines);
 }
+
+struct Limited {
+    const char* name;
+    bool hardLinked; // written in place
+};
+
+class BatchFileSizeLimit : public testing::TestWithParam<Limited> {};
+
+// Beyond the limit the system would end the program with SIGXFSZ in the middle of the file.
+TEST_P(BatchFileSizeLimit, IsCheckedBeforeTheFileIsTouched) {
+    TempFolder folder;
+    writeBytes(folder / "a.txt", "old content");
+    if (GetParam().hardLinked)
+        fs::create_hard_link(folder / "a.txt", folder / "b.txt");
+    const std::set<std::string> names = folder.names();
+    const ChildEnd end = inChild(::geteuid(), [&] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{170, RLIM_INFINITY}; // a byte short of 12 lines
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        SystemFileLayer files;
+        return batchFailureMessage("a.txt", writeAbcLines(files, folder / "a.txt", 12).failure);
+    });
+    EXPECT_TRUE(WIFEXITED(end.status)) << end.status;
+    EXPECT_EQ(end.said, "The file \"a.txt\" was not written, and nothing on disk was changed.\n"
+                        "The new file would be larger than the file size limit allows.");
+    EXPECT_EQ(readBytes(folder / "a.txt"), "old content");
+    EXPECT_EQ(folder.names(), names);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, BatchFileSizeLimit,
+                         testing::Values(Limited{"replaced", false}, Limited{"inPlace", true}),
+                         RowName());
+
+TEST(BatchFileInPlace, ASecondRunOnTheSameFileIsRefusedWhileTheFirstWrites) {
+    TempFolder folder;
+    writeBytes(folder / "a.txt", "old content");
+    fs::create_hard_link(folder / "a.txt", folder / "b.txt");
+    SystemFileLayer files;
+    std::string second;
+    const BatchOutcome first =
+        writeAbcLines(files, folder / "a.txt", 12, 0, [&](std::uint64_t line) {
+            if (line == 1) { // the first run holds the file from its start
+                SystemFileLayer others;
+                second = batchFailureMessage("b.txt",
+                                             writeAbcLines(others, folder / "b.txt", 3).failure);
+            }
+            return true;
+        });
+    EXPECT_EQ(first.status, Status::written);
+    EXPECT_EQ(second, "The file \"b.txt\" was not written, and nothing on disk was changed.\n"
+                      "Another run is writing that file.");
+    EXPECT_EQ(readBytes(folder / "b.txt"), twelveLines);
+}
+
+struct SystemFile {
+    const char* name;
+    const char* path;
+    bool rootOnly;
+    const char* message;
+};
+
+class BatchFileSystemFile : public testing::TestWithParam<SystemFile> {};
+
+// /proc files say they are empty and take no content: nothing of them was lost.
+TEST_P(BatchFileSystemFile, RefusingContentIsToldTruthfully) {
+    if (GetParam().rootOnly && ::geteuid() != 0)
+        GTEST_SKIP() << "only root may open it for writing";
+    SystemFileLayer files;
+    EXPECT_EQ(batchFailureMessage("f", writeAbcLines(files, GetParam().path, 12).failure),
+              GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BatchFileSystemFile,
+    testing::Values(SystemFile{"badValue", "/proc/self/oom_score_adj", false,
+                               "The file \"f\" was not written, and nothing on disk was "
+                               "changed.\nWriting failed (Invalid argument)."},
+                    SystemFile{"readOnlyForRootToo", "/proc/version", true,
+                               "The file \"f\" was not written, and nothing on disk was "
+                               "changed.\nThe disk reported an error."}),
+    RowName());
+
+struct NoModes {
+    const char* name;
+    bool existed;
+    bool refusedNotice;
+};
+
+class BatchFileWithoutModes : public testing::TestWithParam<NoModes> {};
+
+// A file system without permission bits (FAT through FUSE) still gets the file, as a shell's
+// ">" would give it; the notice is for a new file, which was meant for its owner only.
+TEST_P(BatchFileWithoutModes, IsWrittenAllTheSame) {
+    TempFolder folder;
+    if (GetParam().existed)
+        writeBytes(folder / "a.txt", "old content");
+    FailingFileLayer files(Operation::mode, std::errc::function_not_supported);
+    const BatchOutcome outcome = writeAbcLines(files, folder / "a.txt", 12);
+    EXPECT_EQ(outcome.status, Status::written);
+    EXPECT_EQ(outcome.ownerOnlyRefused, GetParam().refusedNotice);
+    EXPECT_EQ(readBytes(folder / "a.txt"), twelveLines);
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"a.txt"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, BatchFileWithoutModes,
+                         testing::Values(NoModes{"new", false, true},
+                                         NoModes{"replaced", true, false}),
+                         RowName());
 
 } // namespace
 } // namespace quentara

@@ -4,6 +4,7 @@
 
 #include "batch/file_layer.h"
 
+#include <functional>
 #include <optional>
 
 namespace quentara {
@@ -34,11 +35,16 @@ public:
     bool unnamedFiles = true;
     // The free space the disk reports, in place of the real one.
     std::optional<std::uintmax_t> freeRoom;
+    // What another process does between the first look at the target and the writing.
+    std::function<void()> afterInspect;
 
     std::error_code inspect(const std::filesystem::path& path, TargetInfo& info) override {
         if (fails(Operation::inspect))
             return error_;
-        return real_.inspect(path, info);
+        const std::error_code error = real_.inspect(path, info);
+        if (afterInspect)
+            afterInspect();
+        return error;
     }
     void closeFolder(const Place& place) noexcept override { real_.closeFolder(place); }
     std::error_code createUnnamed(const Place& place, Handle& handle) override {
