@@ -11,6 +11,14 @@
 
 namespace quentara {
 
+// The names of everything in `folder`.
+inline std::set<std::string> namesIn(const std::filesystem::path& folder) {
+    std::set<std::string> found;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        found.insert(entry.path().filename().string());
+    return found;
+}
+
 class TempFolder {
 public:
     TempFolder() {
@@ -30,12 +38,7 @@ public:
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
     // The names of everything in the folder.
-    std::set<std::string> names() const {
-        std::set<std::string> found;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
-            found.insert(entry.path().filename().string());
-        return found;
-    }
+    std::set<std::string> names() const { return namesIn(path_); }
 
 private:
     std::filesystem::path path_;
