@@ -87,7 +87,7 @@ std::variant<Arguments, CommandRefusal> readArguments(std::string_view command,
 }
 
 // "upper,lower,digits,symbols" in any order and choice; empty ticks no class, as unticking
-// every box does in the window.
+// every box does in the window (and is then refused).
 std::variant<ClassTicks, std::string> readClasses(std::string_view list) {
     ClassTicks ticks;
     while (!trimBlanks(list).empty()) {
@@ -129,8 +129,8 @@ std::string countMessage(QuantityProblem problem, std::string_view text) {
     return what + "\nType a whole number of passwords from 1 to 999999999999999, for example 10.";
 }
 
-// Length and classes, as the Easy and File Generator tabs read their boxes; `refuse` turns a
-// problem into the tab's message.
+// Length and classes, as the Easy and File Generator tabs read their boxes, then refused where
+// they can only give empty passwords; `refuse` turns a problem into the command's message.
 template <typename Refuse>
 std::optional<CommandRefusal> readPasswordRule(const Arguments& read,
                                                std::string_view defaultLength,
@@ -139,6 +139,12 @@ std::optional<CommandRefusal> readPasswordRule(const Arguments& read,
     const LengthReading length = readLengthText(lengthText);
     if (length.problem != LengthProblem::none)
         return refuse(lengthProblemMessage(length.problem, lengthText));
+    // The window shows its empty result; printed or written, an empty password would pass for
+    // a real one.
+    if (length.length < 1)
+        return refuse("The length " + quotedForMessage(lengthText) +
+                      " gives empty passwords.\nType a whole number of characters from 1 to " +
+                      std::to_string(maxPasswordLength) + ", for example 12.");
     request.length = length.length;
     if (read.classes) {
         auto ticks = readClasses(*read.classes);
@@ -146,6 +152,10 @@ std::optional<CommandRefusal> readPasswordRule(const Arguments& read,
             return refuse(*problem);
         request.ticks = std::get<ClassTicks>(ticks);
     }
+    const ClassTicks& ticks = request.ticks;
+    if (!(ticks.uppercase || ticks.lowercase || ticks.digits || ticks.symbols))
+        return refuse("No character class is chosen.\nName at least one of "
+                      "upper,lower,digits,symbols, separated by commas.");
     return std::nullopt;
 }
 
@@ -189,7 +199,8 @@ CommandReading readFile(const Arguments& read) {
 #else
     request.path = std::filesystem::path(request.fileName); // the bytes as given
 #endif
-    // The window's order: the quantity, then the length, all before the disk is touched.
+    // The window's order: the quantity, then the length and classes, all before the disk is
+    // touched.
     auto notWritten = [&](const std::string& reason) {
         return CommandRefusal{batchNotWrittenMessage(request.fileName, reason)};
     };

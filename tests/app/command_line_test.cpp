@@ -88,6 +88,10 @@ TEST_P(RefusedArgument, GetsTheMessageAndExitCode2) {
 }
 
 #define TRY_HELP "Type \"quentara --help\" for what Quentara understands.\n"
+#define LENGTH_FROM_1 "Type a whole number of characters from 1 to 1000000, for example 12.\n"
+#define NO_CLASS                                                                                   \
+    "No character class is chosen.\nName at least one of upper,lower,digits,symbols, separated "   \
+    "by commas.\n"
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, RefusedArgument,
@@ -97,6 +101,18 @@ INSTANTIATE_TEST_SUITE_P(
                 {"password", "--length", "abc"},
                 "The length \"abc\" is not a number.\nType a whole number of characters from 0 to "
                 "1000000, for example 12.\n"},
+        // Each used to print empty passwords with exit code 0; the first, a buffer of
+        // negative size, aborted.
+        Refused{"lengthBelowBlockSize",
+                {"password", "--length", "-262146"},
+                "The length \"-262146\" gives empty passwords.\n" LENGTH_FROM_1},
+        Refused{"lengthZeroBeforeNoClass",
+                {"password", "--classes", "", "--length", "0"},
+                "The length \"0\" gives empty passwords.\n" LENGTH_FROM_1},
+        Refused{"lengthRoundsToZero",
+                {"password", "--length=0.4"},
+                "The length \"0.4\" gives empty passwords.\n" LENGTH_FROM_1},
+        Refused{"noClass", {"password", "--classes="}, NO_CLASS},
         Refused{"countZero",
                 {"password", "--count", "0"},
                 "The count \"0\" is below 1.\nType a whole number of passwords from 1 to "
@@ -152,12 +168,21 @@ TEST(CommandLine, RefusedFileArgumentsLeaveTheFileAsItWas) {
     const std::filesystem::path file = folder / "keep.txt";
     writeBytes(file, "nr. 1    old\r\n");
     const QString name = QString::fromStdString(file.string());
-    const Outcome quantity = runQuentara({"file", name, "--quantity", "12abc"});
+    const QString notWritten =
+        "The file \"" + name + "\" was not written, and nothing on disk was changed.\n";
+    // The window's order: the quantity, then the length, then the classes.
+    const Outcome quantity =
+        runQuentara({"file", name, "--quantity", "12abc", "--length", "0", "--classes", ""});
     EXPECT_EQ(quantity.exitCode, 2);
-    EXPECT_EQ(quantity.err, "The file \"" + name +
-                                "\" was not written, and nothing on disk was changed.\nThe "
-                                "quantity \"12abc\" is not a number.\nType a whole number of "
-                                "lines from 1 to 999999999999999, for example 5000.\n");
+    EXPECT_EQ(quantity.err, notWritten + "The quantity \"12abc\" is not a number.\nType a whole "
+                                         "number of lines from 1 to 999999999999999, for example "
+                                         "5000.\n");
+    const Outcome length = runQuentara({"file", name, "--length", "-3", "--classes", ""});
+    EXPECT_EQ(length.exitCode, 2);
+    EXPECT_EQ(length.err, notWritten + "The length \"-3\" gives empty passwords.\n" LENGTH_FROM_1);
+    const Outcome classes = runQuentara({"file", name, "--classes", ""});
+    EXPECT_EQ(classes.exitCode, 2);
+    EXPECT_EQ(classes.err, notWritten + NO_CLASS);
     EXPECT_EQ(runQuentara({"file", name, "--length", "x"}).exitCode, 2);
     EXPECT_EQ(readBytes(file), "nr. 1    old\r\n");
 
