@@ -175,11 +175,9 @@ int printLine(CommandStreams streams, const std::string& text) {
 int runCommand(const CommandRequest& request, CommandStreams streams) {
     switch (request.kind) {
     case CommandRequest::Kind::help:
-        std::fputs(usageText, streams.out);
-        return exitDone;
+        return finishOutput(streams, writeOut(streams.out, usageText));
     case CommandRequest::Kind::version:
-        std::fprintf(streams.out, "%s %s\n", programName, programVersion);
-        return exitDone;
+        return printLine(streams, std::string(programName) + " " + programVersion);
     default:
         break;
     }

@@ -6,7 +6,12 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <functional>
 #include <gtest/gtest.h>
+
+#ifdef __linux__
+#include <unistd.h>
+#endif
 
 namespace quentara {
 namespace {
@@ -17,8 +22,12 @@ struct Outcome {
     QString err;
 };
 
-Outcome runQuentara(const QStringList& arguments) {
+// `setUp` prepares the process before it starts: its channels, its start in the child.
+Outcome runQuentara(const QStringList& arguments,
+                    const std::function<void(QProcess&)>& setUp = {}) {
     QProcess process;
+    if (setUp)
+        setUp(process);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -55,6 +64,40 @@ TEST(CommandLine, VersionAndHelp) {
     EXPECT_TRUE(help.out.startsWith("Usage: quentara [COMMAND [ARGUMENTS]]\n"))
         << help.out.toStdString();
 }
+
+#ifdef __linux__
+struct Unwritable {
+    const char* name;
+    QStringList arguments;
+    bool closed; // standard output closed, else /dev/full
+    const char* message;
+};
+
+class UnwritableOutput : public testing::TestWithParam<Unwritable> {};
+
+TEST_P(UnwritableOutput, GetsTheMessageAndExitCode1) {
+    const Outcome outcome = runQuentara(GetParam().arguments, [](QProcess& process) {
+        if (GetParam().closed)
+            process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+        else
+            process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    });
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_EQ(outcome.err, GetParam().message);
+}
+
+#define FULL "Writing the output failed (No space left on device).\n"
+#define CLOSED "Writing the output failed (Bad file descriptor).\n"
+
+INSTANTIATE_TEST_SUITE_P(Rows, UnwritableOutput,
+                         testing::Values(Unwritable{"helpOnFullDisk", {"--help"}, false, FULL},
+                                         Unwritable{"helpClosed", {"--help"}, true, CLOSED},
+                                         Unwritable{
+                                             "versionOnFullDisk", {"--version"}, false, FULL},
+                                         Unwritable{"versionClosed", {"--version"}, true, CLOSED},
+                                         Unwritable{"password", {"password"}, false, FULL}),
+                         RowName());
+#endif
 
 TEST(CommandLine, PrintsPasswordsHexStringsAndUserNames) {
     const Outcome defaults = runQuentara({"password"});
