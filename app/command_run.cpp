@@ -7,6 +7,7 @@
 #include "batch/batch_messages.h"
 #include "generators/hex_string.h"
 #include "generators/random.h"
+#include "generators/text_scan.h"
 #include "generators/username.h"
 #include "program_info.h"
 
@@ -117,10 +118,12 @@ private:
     Handler previous_[std::size(signals_)] = {};
 };
 
-// "Writing passwords.txt: 42% (420000 of 1000000 lines)", rewritten in place.
+// "Writing passwords.txt: 42% (420000 of 1000000 lines)", rewritten in place. The name's
+// control characters are shown, not sent: the line goes to a terminal.
 void showProgress(std::FILE* err, const CommandRequest& request, std::uint64_t line) {
     const std::uint64_t done = line - 1; // the line reported is about to be made
-    std::fprintf(err, "\rWriting %s: %llu%% (%llu of %llu lines)", request.fileName.c_str(),
+    std::fprintf(err, "\rWriting %s: %llu%% (%llu of %llu lines)",
+                 withControlsShown(request.fileName).c_str(),
                  static_cast<unsigned long long>(done * 100 / request.count),
                  static_cast<unsigned long long>(done),
                  static_cast<unsigned long long>(request.count));

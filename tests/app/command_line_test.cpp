@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #ifdef __linux__
+#include <cstdlib>
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -237,6 +239,35 @@ TEST(CommandLine, RefusedFileArgumentsLeaveTheFileAsItWas) {
                                   "folder does not exist.\n");
     EXPECT_EQ(folder.names(), std::set<std::string>{"keep.txt"});
 }
+
+#ifdef __linux__
+TEST(CommandLine, ProgressLineShowsTheControlCharactersOfTheName) {
+    TempFolder folder;
+    const std::filesystem::path file = folder / "a\x1b[2Jb.txt"; // would clear the screen
+    const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(::grantpt(terminal), 0);
+    ASSERT_EQ(::unlockpt(terminal), 0);
+    const QString side = QString::fromLocal8Bit(::ptsname(terminal));
+    // Held open, so the terminal keeps what the program wrote after it ends.
+    const int held = ::open(::ptsname(terminal), O_RDWR | O_NOCTTY);
+    const Outcome outcome =
+        runQuentara({"file", QString::fromStdString(file.string()), "--quantity", "3"},
+                    [&](QProcess& process) { process.setStandardErrorFile(side); });
+    std::string shown;
+    char buffer[4096];
+    for (ssize_t got = 0; (got = ::read(terminal, buffer, sizeof buffer)) > 0;)
+        shown.append(buffer, static_cast<std::size_t>(got));
+    ::close(held);
+    ::close(terminal);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(shown.find('\x1b'), std::string::npos) << shown;
+    EXPECT_NE(shown.find("\rWriting " + folder.path().string() +
+                         "/a\\x1b[2Jb.txt: 100% (3 of 3 lines)\r\n"),
+              std::string::npos)
+        << shown;
+}
+#endif
 
 } // namespace
 } // namespace quentara
