@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 #include "app/grapheme_boundaries.h"
+#include "app/stop_signals.h"
 #include "batch/batch_file.h"
 #include "batch/batch_messages.h"
 #include "generators/hex_string.h"
@@ -85,39 +86,6 @@ int printPasswords(const CommandRequest& request, CommandStreams streams) {
     return finishOutput(streams, written && writeOut(streams.out, buffer));
 }
 
-// A stop asked for by Ctrl+C or a termination request: the run drops its new file first.
-volatile std::sig_atomic_t stopSignal = 0;
-
-extern "C" void askToStop(int signal) {
-    stopSignal = signal;
-}
-
-class StopOnSignals {
-public:
-    StopOnSignals() {
-        for (std::size_t i = 0; i < std::size(signals_); ++i) {
-            previous_[i] = std::signal(signals_[i], askToStop);
-            if (previous_[i] == SIG_IGN) // started with it ignored (nohup): keep it so
-                std::signal(signals_[i], SIG_IGN);
-        }
-    }
-    ~StopOnSignals() {
-        for (std::size_t i = 0; i < std::size(signals_); ++i)
-            std::signal(signals_[i], previous_[i] == SIG_ERR ? SIG_DFL : previous_[i]);
-    }
-    StopOnSignals(const StopOnSignals&) = delete;
-    StopOnSignals& operator=(const StopOnSignals&) = delete;
-
-private:
-#ifdef SIGHUP
-    static constexpr int signals_[] = {SIGINT, SIGTERM, SIGHUP};
-#else
-    static constexpr int signals_[] = {SIGINT, SIGTERM};
-#endif
-    using Handler = void (*)(int);
-    Handler previous_[std::size(signals_)] = {};
-};
-
 // "Writing passwords.txt: 42% (420000 of 1000000 lines)", rewritten in place. The name's
 // control characters are shown, not sent: the line goes to a terminal.
 void showProgress(std::FILE* err, const CommandRequest& request, std::uint64_t line) {
@@ -138,7 +106,7 @@ int writeFile(const CommandRequest& request, CommandStreams streams) {
         [&](std::uint64_t line) {
             if (onTerminal)
                 showProgress(streams.err, request, line);
-            return stopSignal == 0;
+            return StopOnSignals::caught() == 0;
         },
         std::chrono::milliseconds(100));
     const PasswordAppender password = [&](std::string& line) {
@@ -164,8 +132,8 @@ int writeFile(const CommandRequest& request, CommandStreams streams) {
     // The new file is gone and the old one untouched; now end as the signal asked.
     std::fprintf(streams.err, "%s\n",
                  batchNotWrittenMessage(request.fileName, "The run was interrupted.").c_str());
-    std::signal(stopSignal, SIG_DFL);
-    std::raise(stopSignal);
+    std::signal(StopOnSignals::caught(), SIG_DFL);
+    std::raise(StopOnSignals::caught());
     return exitNotWritten;
 }
 
