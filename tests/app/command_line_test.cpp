@@ -10,8 +10,12 @@
 #include <gtest/gtest.h>
 
 #ifdef __linux__
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <grp.h>
+#include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -266,6 +270,46 @@ TEST(CommandLine, ProgressLineShowsTheControlCharactersOfTheName) {
                          "/a\\x1b[2Jb.txt: 100% (3 of 3 lines)\r\n"),
               std::string::npos)
         << shown;
+}
+#endif
+
+#ifdef __linux__
+// A core file, or another process of the user, would see the passwords the program holds.
+TEST(CommandLine, KeepsItsMemoryOutOfCoreDumps) {
+    TempFolder folder;
+    const std::filesystem::path pipe = folder / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
+    ::chmod(pipe.c_str(), 0666); // writable by nobody, whatever the umask
+    // Held open but never read: once the pipe is full, the program stalls in its write.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    QProcess process;
+    // Root sees every process's /proc files, dumpable or not: the program runs as nobody then.
+    if (::geteuid() == 0)
+        process.setChildProcessModifier([] {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(127);
+        });
+    process.start(QStringLiteral(QUENTARA_EXE),
+                  {"file", QString::fromStdString(pipe.string()), "--quantity", "100000"});
+    pollfd written{reader, POLLIN, 0};
+    ASSERT_EQ(::poll(&written, 1, 10000), 1); // past the start of main
+    const std::string proc = "/proc/" + std::to_string(process.processId());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("\nMax core file size +0 +0 +bytes"))
+                    .match(QString::fromStdString(readBytes(proc + "/limits")))
+                    .hasMatch());
+    struct stat status {};
+    ASSERT_EQ(::stat((proc + "/status").c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 0u); // else the user the program runs as: it would be dumpable
+
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    // Ctrl+C ends the run; a write blocked on a full pipe still resumes after the signal for
+    // now, and then the program is ended here.
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    ::close(reader);
 }
 #endif
 
