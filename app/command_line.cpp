@@ -7,9 +7,7 @@
 #include "batch/quantity_text.h"
 #include "generators/hex_string.h"
 #include "generators/length_text.h"
-#include "generators/random.h"
 #include "generators/text_scan.h"
-#include "program_info.h"
 
 #include <QString>
 #include <QStringDecoder>
@@ -31,37 +29,7 @@
 namespace quentara {
 namespace {
 
-constexpr const char* usageText =
-    "Usage: quentara [COMMAND [ARGUMENTS]]\n"
-    "Without a command, Quentara opens its window.\n"
-    "\n"
-    "Commands:\n"
-    "  password [--length N] [--classes LIST] [--count N]\n"
-    "      Prints passwords, one a line. Defaults: length 6, all four classes, one password.\n"
-    "  file PATH [--quantity N] [--length N] [--classes LIST]\n"
-    "      Writes the numbered password file, as the File Generator tab does.\n"
-    "      Defaults: 5000 lines, length 8, all four classes.\n"
-    "  hex BITS\n"
-    "      Prints a random hex string of BITS bits: 4, 8, 16, 32, 64, 128, 256, 512, 1024,\n"
-    "      2048, 4096 or 8192.\n"
-    "  username FIRST LAST\n"
-    "      Prints a user name: two characters of FIRST, three of LAST and two random digits.\n"
-    "\n"
-    "LIST names the character classes, separated by commas: upper,lower,digits,symbols.\n"
-    "Options take their value as the next argument or after \"=\" (--length=16); after \"--\"\n"
-    "every argument is a value, so a name may begin with \"-\".\n"
-    "  --help      shows this text\n"
-    "  --version   shows the program's name and version\n"
-    "\n"
-    "Exit status: 0 done, 1 the output could not be written, 2 a bad argument.\n";
-
 constexpr const char* tryHelp = "Type \"quentara --help\" for what Quentara understands.";
-
-struct Refusal {
-    std::string message;
-};
-
-using Reading = std::variant<CommandRequest, Refusal>;
 
 // The options and plain arguments after a command, in "--name value" or "--name=value" form;
 // after "--" every argument is plain, so a name may begin with "-".
@@ -74,9 +42,9 @@ struct Arguments {
     bool help = false;
 };
 
-std::variant<Arguments, Refusal> readArguments(std::string_view command,
-                                               std::span<char* const> args,
-                                               std::span<const std::string_view> options) {
+std::variant<Arguments, CommandRefusal> readArguments(std::string_view command,
+                                                      std::span<char* const> args,
+                                                      std::span<const std::string_view> options) {
     Arguments read;
     bool onlyPlain = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -98,8 +66,8 @@ std::variant<Arguments, Refusal> readArguments(std::string_view command,
         const bool known = name.starts_with("--") && std::find(options.begin(), options.end(),
                                                                name.substr(2)) != options.end();
         if (!known) {
-            return Refusal{"The command \"" + std::string(command) + "\" has no option " +
-                           quotedForMessage(name) + ".\n" + tryHelp};
+            return CommandRefusal{"The command \"" + std::string(command) + "\" has no option " +
+                                  quotedForMessage(name) + ".\n" + tryHelp};
         }
         std::string value;
         if (equals != std::string_view::npos)
@@ -107,7 +75,8 @@ std::variant<Arguments, Refusal> readArguments(std::string_view command,
         else if (i + 1 < args.size())
             value = args[++i];
         else
-            return Refusal{"The option " + std::string(name) + " needs a value.\n" + tryHelp};
+            return CommandRefusal{"The option " + std::string(name) + " needs a value.\n" +
+                                  tryHelp};
         std::optional<std::string>* slot = name == "--length"    ? &read.length
                                            : name == "--classes" ? &read.classes
                                            : name == "--count"   ? &read.count
@@ -118,7 +87,7 @@ std::variant<Arguments, Refusal> readArguments(std::string_view command,
 }
 
 // "upper,lower,digits,symbols" in any order and choice; empty ticks no class, as unticking
-// every box does in the window.
+// every box does in the window (and is then refused).
 std::variant<ClassTicks, std::string> readClasses(std::string_view list) {
     ClassTicks ticks;
     while (!trimBlanks(list).empty()) {
@@ -160,15 +129,22 @@ std::string countMessage(QuantityProblem problem, std::string_view text) {
     return what + "\nType a whole number of passwords from 1 to 999999999999999, for example 10.";
 }
 
-// Length and classes, as the Easy and File Generator tabs read their boxes; `refuse` turns a
-// problem into the tab's message.
+// Length and classes, as the Easy and File Generator tabs read their boxes, then refused where
+// they can only give empty passwords; `refuse` turns a problem into the command's message.
 template <typename Refuse>
-std::optional<Refusal> readPasswordRule(const Arguments& read, std::string_view defaultLength,
-                                        CommandRequest& request, Refuse refuse) {
+std::optional<CommandRefusal> readPasswordRule(const Arguments& read,
+                                               std::string_view defaultLength,
+                                               CommandRequest& request, Refuse refuse) {
     const std::string lengthText = read.length.value_or(std::string(defaultLength));
     const LengthReading length = readLengthText(lengthText);
     if (length.problem != LengthProblem::none)
         return refuse(lengthProblemMessage(length.problem, lengthText));
+    // The window shows its empty result; printed or written, an empty password would pass for
+    // a real one.
+    if (length.length < 1)
+        return refuse("The length " + quotedForMessage(lengthText) +
+                      " gives empty passwords.\nType a whole number of characters from 1 to " +
+                      std::to_string(maxPasswordLength) + ", for example 12.");
     request.length = length.length;
     if (read.classes) {
         auto ticks = readClasses(*read.classes);
@@ -176,39 +152,44 @@ std::optional<Refusal> readPasswordRule(const Arguments& read, std::string_view 
             return refuse(*problem);
         request.ticks = std::get<ClassTicks>(ticks);
     }
+    const ClassTicks& ticks = request.ticks;
+    if (!(ticks.uppercase || ticks.lowercase || ticks.digits || ticks.symbols))
+        return refuse("No character class is chosen.\nName at least one of "
+                      "upper,lower,digits,symbols, separated by commas.");
     return std::nullopt;
 }
 
-std::optional<Refusal> refuseExtra(std::string_view command, const Arguments& read,
-                                   std::size_t expected) {
+std::optional<CommandRefusal> refuseExtra(std::string_view command, const Arguments& read,
+                                          std::size_t expected) {
     if (read.plain.size() <= expected)
         return std::nullopt;
-    return Refusal{"The command \"" + std::string(command) + "\" does not take " +
-                   quotedForMessage(read.plain[expected]) + ".\n" + tryHelp};
+    return CommandRefusal{"The command \"" + std::string(command) + "\" does not take " +
+                          quotedForMessage(read.plain[expected]) + ".\n" + tryHelp};
 }
 
-Reading readPassword(const Arguments& read) {
+CommandReading readPassword(const Arguments& read) {
     CommandRequest request;
     request.kind = CommandRequest::Kind::password;
     if (auto refusal = refuseExtra("password", read, 0))
         return *refusal;
-    auto asIs = [](std::string message) { return Refusal{std::move(message)}; };
+    auto asIs = [](std::string message) { return CommandRefusal{std::move(message)}; };
     if (auto refusal = readPasswordRule(read, "6", request, asIs))
         return *refusal;
     const std::string countText = read.count.value_or("1");
     const QuantityReading count = readQuantityText(countText);
     if (count.problem != QuantityProblem::none)
-        return Refusal{countMessage(count.problem, countText)};
+        return CommandRefusal{countMessage(count.problem, countText)};
     request.count = count.quantity;
     return request;
 }
 
-Reading readFile(const Arguments& read) {
+CommandReading readFile(const Arguments& read) {
     CommandRequest request;
     request.kind = CommandRequest::Kind::file;
     if (read.plain.empty())
-        return Refusal{"The command \"file\" needs the path of the file to write, for example:\n"
-                       "quentara file passwords.txt"};
+        return CommandRefusal{
+            "The command \"file\" needs the path of the file to write, for example:\n"
+            "quentara file passwords.txt"};
     if (auto refusal = refuseExtra("file", read, 1))
         return *refusal;
     request.fileName = read.plain[0];
@@ -218,9 +199,10 @@ Reading readFile(const Arguments& read) {
 #else
     request.path = std::filesystem::path(request.fileName); // the bytes as given
 #endif
-    // The window's order: the quantity, then the length, all before the disk is touched.
+    // The window's order: the quantity, then the length and classes, all before the disk is
+    // touched.
     auto notWritten = [&](const std::string& reason) {
-        return Refusal{batchNotWrittenMessage(request.fileName, reason)};
+        return CommandRefusal{batchNotWrittenMessage(request.fileName, reason)};
     };
     const std::string quantityText = read.quantity.value_or("5000");
     const QuantityReading quantity = readQuantityText(quantityText);
@@ -232,19 +214,20 @@ Reading readFile(const Arguments& read) {
     return request;
 }
 
-Reading readHex(const Arguments& read) {
+CommandReading readHex(const Arguments& read) {
     CommandRequest request;
     request.kind = CommandRequest::Kind::hex;
     if (read.plain.empty())
-        return Refusal{
+        return CommandRefusal{
             "The command \"hex\" needs a number of bits, for example:\nquentara hex 128"};
     if (auto refusal = refuseExtra("hex", read, 1))
         return *refusal;
     request.bitsItem = read.plain[0] + " bits"; // the list item, exactly as the window offers it
     if (hexCharacterCount(request.bitsItem) == 0)
-        return Refusal{"The number of bits " + quotedForMessage(read.plain[0]) +
-                       " is not offered.\nType one of 4, 8, 16, 32, 64, 128, 256, 512, 1024, "
-                       "2048, 4096, 8192."};
+        return CommandRefusal{
+            "The number of bits " + quotedForMessage(read.plain[0]) +
+            " is not offered.\nType one of 4, 8, 16, 32, 64, 128, 256, 512, 1024, "
+            "2048, 4096, 8192."};
     return request;
 }
 
@@ -263,55 +246,18 @@ std::string utf8FromArgument(const std::string& argument) {
 #endif
 }
 
-Reading readUsername(const Arguments& read) {
+CommandReading readUsername(const Arguments& read) {
     CommandRequest request;
     request.kind = CommandRequest::Kind::username;
     if (read.plain.size() < 2)
-        return Refusal{"The command \"username\" needs a first and a last name, for example:\n"
-                       "quentara username FIRST LAST"};
+        return CommandRefusal{
+            "The command \"username\" needs a first and a last name, for example:\n"
+            "quentara username FIRST LAST"};
     if (auto refusal = refuseExtra("username", read, 2))
         return *refusal;
     request.firstName = utf8FromArgument(read.plain[0]);
     request.lastName = utf8FromArgument(read.plain[1]);
     return request;
-}
-
-Reading readCommandLine(std::span<char* const> args) {
-    const std::string_view command = args.front();
-    const std::span<char* const> rest = args.subspan(1);
-    if (command == "--help" || command == "-h" || command == "--version") {
-        if (!rest.empty())
-            return Refusal{quotedForMessage(command) + " takes no further arguments.\n" + tryHelp};
-        CommandRequest request;
-        request.kind =
-            command == "--version" ? CommandRequest::Kind::version : CommandRequest::Kind::help;
-        return request;
-    }
-
-    using Reader = Reading (*)(const Arguments&);
-    static constexpr std::string_view passwordOptions[] = {"length", "classes", "count"};
-    static constexpr std::string_view fileOptions[] = {"quantity", "length", "classes"};
-    std::span<const std::string_view> options;
-    Reader reader = nullptr;
-    if (command == "password") {
-        options = passwordOptions;
-        reader = readPassword;
-    } else if (command == "file") {
-        options = fileOptions;
-        reader = readFile;
-    } else if (command == "hex") {
-        reader = readHex;
-    } else if (command == "username") {
-        reader = readUsername;
-    } else {
-        return Refusal{"Quentara has no command " + quotedForMessage(command) + ".\n" + tryHelp};
-    }
-    auto read = readArguments(command, rest, options);
-    if (auto* refusal = std::get_if<Refusal>(&read))
-        return *refusal;
-    if (std::get<Arguments>(read).help)
-        return CommandRequest{};
-    return reader(std::get<Arguments>(read));
 }
 
 #ifdef _WIN32
@@ -350,6 +296,54 @@ void useStartingConsole() {
 
 } // namespace
 
+CommandReading readCommandLine(std::span<char* const> args) {
+    const std::string_view command = args.front();
+    const std::span<char* const> rest = args.subspan(1);
+    if (command == "--help" || command == "-h" || command == "--version") {
+        if (!rest.empty())
+            return CommandRefusal{quotedForMessage(command) + " takes no further arguments.\n" +
+                                  tryHelp};
+        CommandRequest request;
+        request.kind =
+            command == "--version" ? CommandRequest::Kind::version : CommandRequest::Kind::help;
+        return request;
+    }
+
+    using Reader = CommandReading (*)(const Arguments&);
+    static constexpr std::string_view passwordOptions[] = {"length", "classes", "count"};
+    static constexpr std::string_view fileOptions[] = {"quantity", "length", "classes"};
+    std::span<const std::string_view> options;
+    Reader reader = nullptr;
+    if (command == "password") {
+        options = passwordOptions;
+        reader = readPassword;
+    } else if (command == "file") {
+        options = fileOptions;
+        reader = readFile;
+    } else if (command == "hex") {
+        reader = readHex;
+    } else if (command == "username") {
+        reader = readUsername;
+    } else {
+        return CommandRefusal{"Quentara has no command " + quotedForMessage(command) + ".\n" +
+                              tryHelp};
+    }
+    auto read = readArguments(command, rest, options);
+    if (auto* refusal = std::get_if<CommandRefusal>(&read))
+        return *refusal;
+    if (std::get<Arguments>(read).help)
+        return CommandRequest{};
+    return reader(std::get<Arguments>(read));
+}
+
+int carryOut(const CommandReading& reading, CommandStreams streams) {
+    if (const auto* refusal = std::get_if<CommandRefusal>(&reading)) {
+        std::fprintf(streams.err, "%s\n", refusal->message.c_str());
+        return exitBadArgument;
+    }
+    return runCommand(std::get<CommandRequest>(reading), streams);
+}
+
 int runCommandLine(int argc, char* argv[]) {
 #ifdef _WIN32
     useStartingConsole();
@@ -362,31 +356,9 @@ int runCommandLine(int argc, char* argv[]) {
         argv = pointers.data();
     }
 #endif
-    const Reading reading =
-        readCommandLine(std::span<char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
-    if (const auto* refusal = std::get_if<Refusal>(&reading)) {
-        std::fprintf(stderr, "%s\n", refusal->message.c_str());
-        return exitBadArgument;
-    }
-    const CommandRequest& request = std::get<CommandRequest>(reading);
-    switch (request.kind) {
-    case CommandRequest::Kind::help:
-        std::fputs(usageText, stdout);
-        return exitDone;
-    case CommandRequest::Kind::version:
-        std::printf("%s %s\n", programName, programVersion);
-        return exitDone;
-    default:
-        break;
-    }
-    // Passwords are only ever drawn from the operating system's secure source.
-    if (!startSecureRandom()) {
-        std::fputs("Quentara cannot start: the operating system's secure random source is not "
-                   "available.\n",
-                   stderr);
-        return exitNotWritten;
-    }
-    return runCommand(request);
+    return carryOut(
+        readCommandLine(std::span<char* const>(argv + 1, static_cast<std::size_t>(argc - 1))),
+        {stdout, stderr});
 }
 
 } // namespace quentara

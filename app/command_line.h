@@ -3,6 +3,11 @@
 // the command line. Runs before any QApplication exists, so no display is needed.
 #pragma once
 
+#include "app/command_request.h"
+#include "app/command_run.h"
+
+#include <span>
+
 namespace quentara {
 
 // Exit codes: 0 done, 1 the output could not be written, 2 a bad argument.
@@ -15,7 +20,14 @@ inline bool wantsCommandLine(int argc) {
     return argc > 1;
 }
 
-// Reads the arguments (argv[1] on) and carries out what they ask for; the exit code.
+// Reads the arguments after the program's name, at least one: a request, or why not.
+CommandReading readCommandLine(std::span<char* const> arguments);
+
+// Prints the refusal, or carries out the request; the exit code.
+int carryOut(const CommandReading& reading, CommandStreams streams);
+
+// Reads the program's arguments (argv[1] on) and carries out what they ask for, on standard
+// output and error; the exit code.
 int runCommandLine(int argc, char* argv[]);
 
 } // namespace quentara

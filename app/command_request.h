@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <variant>
 
 namespace quentara {
 
@@ -22,5 +23,12 @@ struct CommandRequest {
     std::string firstName; // UTF-8
     std::string lastName;
 };
+
+// Arguments that cannot be carried out, and the message that says why.
+struct CommandRefusal {
+    std::string message;
+};
+
+using CommandReading = std::variant<CommandRequest, CommandRefusal>;
 
 } // namespace quentara

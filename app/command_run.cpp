@@ -3,10 +3,14 @@
 
 #include "app/command_line.h"
 #include "app/grapheme_boundaries.h"
+#include "app/stop_signals.h"
 #include "batch/batch_file.h"
 #include "batch/batch_messages.h"
 #include "generators/hex_string.h"
+#include "generators/random.h"
+#include "generators/text_scan.h"
 #include "generators/username.h"
+#include "program_info.h"
 
 #include <cerrno>
 #include <csignal>
@@ -27,23 +31,47 @@
 namespace quentara {
 namespace {
 
+constexpr const char* usageText =
+    "Usage: quentara [COMMAND [ARGUMENTS]]\n"
+    "Without a command, Quentara opens its window.\n"
+    "\n"
+    "Commands:\n"
+    "  password [--length N] [--classes LIST] [--count N]\n"
+    "      Prints passwords, one a line. Defaults: length 6, all four classes, one password.\n"
+    "  file PATH [--quantity N] [--length N] [--classes LIST]\n"
+    "      Writes the numbered password file, as the File Generator tab does.\n"
+    "      Defaults: 5000 lines, length 8, all four classes.\n"
+    "  hex BITS\n"
+    "      Prints a random hex string of BITS bits: 4, 8, 16, 32, 64, 128, 256, 512, 1024,\n"
+    "      2048, 4096 or 8192.\n"
+    "  username FIRST LAST\n"
+    "      Prints a user name: two characters of FIRST, three of LAST and two random digits.\n"
+    "\n"
+    "LIST names the character classes, separated by commas: upper,lower,digits,symbols.\n"
+    "Options take their value as the next argument or after \"=\" (--length=16); after \"--\"\n"
+    "every argument is a value, so a name may begin with \"-\".\n"
+    "  --help      shows this text\n"
+    "  --version   shows the program's name and version\n"
+    "\n"
+    "Exit status: 0 done, 1 the output could not be written, 2 a bad argument.\n";
+
 constexpr std::size_t blockSize = 1 << 18; // output goes out in blocks, as the batch file does
 
 // Standard output with every failure seen: a full disk must not pass for success.
-bool writeOut(std::string_view bytes) {
-    return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+bool writeOut(std::FILE* out, std::string_view bytes) {
+    return std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
 }
 
-int finishOutput(bool written) {
-    if (written && std::fflush(stdout) == 0)
+int finishOutput(CommandStreams streams, bool written) {
+    if (written && std::fflush(streams.out) == 0)
         return exitDone;
     const int error = errno;
-    std::fprintf(stderr, "Writing the output failed (%s).\n",
+    std::fprintf(streams.err, "Writing the output failed (%s).\n",
                  std::generic_category().message(error).c_str());
     return exitNotWritten;
 }
 
-int printPasswords(const CommandRequest& request) {
+int printPasswords(const CommandRequest& request, CommandStreams streams) {
     std::string buffer;
     buffer.reserve(blockSize + static_cast<std::size_t>(request.length) + 1);
     bool written = true;
@@ -51,65 +79,34 @@ int printPasswords(const CommandRequest& request) {
         appendPassword(buffer, request.length, request.ticks);
         buffer += '\n';
         if (buffer.size() >= blockSize) {
-            written = writeOut(buffer);
+            written = writeOut(streams.out, buffer);
             buffer.clear();
         }
     }
-    return finishOutput(written && writeOut(buffer));
+    return finishOutput(streams, written && writeOut(streams.out, buffer));
 }
 
-// A stop asked for by Ctrl+C or a termination request: the run drops its new file first.
-volatile std::sig_atomic_t stopSignal = 0;
-
-extern "C" void askToStop(int signal) {
-    stopSignal = signal;
-}
-
-class StopOnSignals {
-public:
-    StopOnSignals() {
-        for (std::size_t i = 0; i < std::size(signals_); ++i) {
-            previous_[i] = std::signal(signals_[i], askToStop);
-            if (previous_[i] == SIG_IGN) // started with it ignored (nohup): keep it so
-                std::signal(signals_[i], SIG_IGN);
-        }
-    }
-    ~StopOnSignals() {
-        for (std::size_t i = 0; i < std::size(signals_); ++i)
-            std::signal(signals_[i], previous_[i] == SIG_ERR ? SIG_DFL : previous_[i]);
-    }
-    StopOnSignals(const StopOnSignals&) = delete;
-    StopOnSignals& operator=(const StopOnSignals&) = delete;
-
-private:
-#ifdef SIGHUP
-    static constexpr int signals_[] = {SIGINT, SIGTERM, SIGHUP};
-#else
-    static constexpr int signals_[] = {SIGINT, SIGTERM};
-#endif
-    using Handler = void (*)(int);
-    Handler previous_[std::size(signals_)] = {};
-};
-
-// "Writing passwords.txt: 42% (420000 of 1000000 lines)", rewritten in place.
-void showProgress(const CommandRequest& request, std::uint64_t line) {
+// "Writing passwords.txt: 42% (420000 of 1000000 lines)", rewritten in place. The name's
+// control characters are shown, not sent: the line goes to a terminal.
+void showProgress(std::FILE* err, const CommandRequest& request, std::uint64_t line) {
     const std::uint64_t done = line - 1; // the line reported is about to be made
-    std::fprintf(stderr, "\rWriting %s: %llu%% (%llu of %llu lines)", request.fileName.c_str(),
+    std::fprintf(err, "\rWriting %s: %llu%% (%llu of %llu lines)",
+                 withControlsShown(request.fileName).c_str(),
                  static_cast<unsigned long long>(done * 100 / request.count),
                  static_cast<unsigned long long>(done),
                  static_cast<unsigned long long>(request.count));
 }
 
-int writeFile(const CommandRequest& request) {
-    const bool onTerminal = QUENTARA_ISATTY(QUENTARA_FILENO(stderr)) != 0;
+int writeFile(const CommandRequest& request, CommandStreams streams) {
+    const bool onTerminal = QUENTARA_ISATTY(QUENTARA_FILENO(streams.err)) != 0;
     SystemFileLayer files;
     const StopOnSignals stopOnSignals;
     ProgressPacer pacer(
         request.count,
         [&](std::uint64_t line) {
             if (onTerminal)
-                showProgress(request, line);
-            return stopSignal == 0;
+                showProgress(streams.err, request, line);
+            return StopOnSignals::caught() == 0;
         },
         std::chrono::milliseconds(100));
     const PasswordAppender password = [&](std::string& line) {
@@ -119,8 +116,8 @@ int writeFile(const CommandRequest& request) {
         writeBatchFile(files, request.path, request.count, password, pacer);
     if (onTerminal) {
         if (outcome.status == BatchOutcome::Status::written)
-            showProgress(request, request.count + 1);
-        std::fputc('\n', stderr);
+            showProgress(streams.err, request, request.count + 1);
+        std::fputc('\n', streams.err);
     }
     switch (outcome.status) {
     case BatchOutcome::Status::written:
@@ -128,37 +125,52 @@ int writeFile(const CommandRequest& request) {
             std::fprintf(stderr, "%s\n", batchOwnerOnlyNotice(request.fileName).c_str());
         return exitDone;
     case BatchOutcome::Status::failed:
-        std::fprintf(stderr, "%s\n",
+        std::fprintf(streams.err, "%s\n",
                      batchFailureMessage(request.fileName, outcome.failure).c_str());
         return exitNotWritten;
     case BatchOutcome::Status::stopped:
         break;
     }
     // The new file is gone and the old one untouched; now end as the signal asked.
-    std::fprintf(stderr, "%s\n",
+    std::fprintf(streams.err, "%s\n",
                  batchNotWrittenMessage(request.fileName, "The run was interrupted.").c_str());
-    std::signal(stopSignal, SIG_DFL);
-    std::raise(stopSignal);
+    std::signal(StopOnSignals::caught(), SIG_DFL);
+    std::raise(StopOnSignals::caught());
     return exitNotWritten;
 }
 
-int printLine(const std::string& text) {
-    return finishOutput(writeOut(text) && writeOut("\n"));
+int printLine(CommandStreams streams, const std::string& text) {
+    return finishOutput(streams, writeOut(streams.out, text) && writeOut(streams.out, "\n"));
 }
 
 } // namespace
 
-int runCommand(const CommandRequest& request) {
+int runCommand(const CommandRequest& request, CommandStreams streams) {
+    switch (request.kind) {
+    case CommandRequest::Kind::help:
+        return finishOutput(streams, writeOut(streams.out, usageText));
+    case CommandRequest::Kind::version:
+        return printLine(streams, std::string(programName) + " " + programVersion);
+    default:
+        break;
+    }
+    // Passwords are only ever drawn from the operating system's secure source.
+    if (!startSecureRandom()) {
+        std::fputs("Quentara cannot start: the operating system's secure random source is not "
+                   "available.\n",
+                   streams.err);
+        return exitNotWritten;
+    }
     switch (request.kind) {
     case CommandRequest::Kind::password:
-        return printPasswords(request);
+        return printPasswords(request, streams);
     case CommandRequest::Kind::file:
-        return writeFile(request);
+        return writeFile(request, streams);
     case CommandRequest::Kind::hex:
-        return printLine(composeHexString(request.bitsItem));
+        return printLine(streams, composeHexString(request.bitsItem));
     case CommandRequest::Kind::username:
         return printLine(
-            composeUsername(request.firstName, request.lastName, GraphemeBoundaries()));
+            streams, composeUsername(request.firstName, request.lastName, GraphemeBoundaries()));
     case CommandRequest::Kind::help:
     case CommandRequest::Kind::version:
         break;

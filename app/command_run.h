@@ -4,8 +4,16 @@
 
 #include "app/command_request.h"
 
+#include <cstdio>
+
 namespace quentara {
 
-int runCommand(const CommandRequest& request);
+// Where a run prints: standard output and error for the program, memory for the fuzz target.
+struct CommandStreams {
+    std::FILE* out;
+    std::FILE* err;
+};
+
+int runCommand(const CommandRequest& request, CommandStreams streams);
 
 } // namespace quentara

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 #include "app/frmGenerator.h"
+#include "app/process_guard.h"
 #include "generators/random.h"
 #include "program_info.h"
 
@@ -8,6 +9,7 @@
 #include <QMessageBox>
 
 int main(int argc, char* argv[]) {
+    quentara::keepMemoryOutOfDumps();
     // The command line is served before any QApplication exists: it needs no display.
     if (quentara::wantsCommandLine(argc))
         return quentara::runCommandLine(argc, argv);

@@ -6,7 +6,18 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <functional>
 #include <gtest/gtest.h>
+
+#ifdef __linux__
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <grp.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace quentara {
 namespace {
@@ -17,8 +28,12 @@ struct Outcome {
     QString err;
 };
 
-Outcome runQuentara(const QStringList& arguments) {
+// `setUp` prepares the process before it starts: its channels, its start in the child.
+Outcome runQuentara(const QStringList& arguments,
+                    const std::function<void(QProcess&)>& setUp = {}) {
     QProcess process;
+    if (setUp)
+        setUp(process);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -56,6 +71,40 @@ TEST(CommandLine, VersionAndHelp) {
         << help.out.toStdString();
 }
 
+#ifdef __linux__
+struct Unwritable {
+    const char* name;
+    QStringList arguments;
+    bool closed; // standard output closed, else /dev/full
+    const char* message;
+};
+
+class UnwritableOutput : public testing::TestWithParam<Unwritable> {};
+
+TEST_P(UnwritableOutput, GetsTheMessageAndExitCode1) {
+    const Outcome outcome = runQuentara(GetParam().arguments, [](QProcess& process) {
+        if (GetParam().closed)
+            process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+        else
+            process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    });
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_EQ(outcome.err, GetParam().message);
+}
+
+#define FULL "Writing the output failed (No space left on device).\n"
+#define CLOSED "Writing the output failed (Bad file descriptor).\n"
+
+INSTANTIATE_TEST_SUITE_P(Rows, UnwritableOutput,
+                         testing::Values(Unwritable{"helpOnFullDisk", {"--help"}, false, FULL},
+                                         Unwritable{"helpClosed", {"--help"}, true, CLOSED},
+                                         Unwritable{
+                                             "versionOnFullDisk", {"--version"}, false, FULL},
+                                         Unwritable{"versionClosed", {"--version"}, true, CLOSED},
+                                         Unwritable{"password", {"password"}, false, FULL}),
+                         RowName());
+#endif
+
 TEST(CommandLine, PrintsPasswordsHexStringsAndUserNames) {
     const Outcome defaults = runQuentara({"password"});
     EXPECT_EQ(defaults.exitCode, 0);
@@ -88,6 +137,10 @@ TEST_P(RefusedArgument, GetsTheMessageAndExitCode2) {
 }
 
 #define TRY_HELP "Type \"quentara --help\" for what Quentara understands.\n"
+#define LENGTH_FROM_1 "Type a whole number of characters from 1 to 1000000, for example 12.\n"
+#define NO_CLASS                                                                                   \
+    "No character class is chosen.\nName at least one of upper,lower,digits,symbols, separated "   \
+    "by commas.\n"
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, RefusedArgument,
@@ -97,6 +150,18 @@ INSTANTIATE_TEST_SUITE_P(
                 {"password", "--length", "abc"},
                 "The length \"abc\" is not a number.\nType a whole number of characters from 0 to "
                 "1000000, for example 12.\n"},
+        // Each used to print empty passwords with exit code 0; the first, a buffer of
+        // negative size, aborted.
+        Refused{"lengthBelowBlockSize",
+                {"password", "--length", "-262146"},
+                "The length \"-262146\" gives empty passwords.\n" LENGTH_FROM_1},
+        Refused{"lengthZeroBeforeNoClass",
+                {"password", "--classes", "", "--length", "0"},
+                "The length \"0\" gives empty passwords.\n" LENGTH_FROM_1},
+        Refused{"lengthRoundsToZero",
+                {"password", "--length=0.4"},
+                "The length \"0.4\" gives empty passwords.\n" LENGTH_FROM_1},
+        Refused{"noClass", {"password", "--classes="}, NO_CLASS},
         Refused{"countZero",
                 {"password", "--count", "0"},
                 "The count \"0\" is below 1.\nType a whole number of passwords from 1 to "
@@ -152,12 +217,21 @@ TEST(CommandLine, RefusedFileArgumentsLeaveTheFileAsItWas) {
     const std::filesystem::path file = folder / "keep.txt";
     writeBytes(file, "nr. 1    old\r\n");
     const QString name = QString::fromStdString(file.string());
-    const Outcome quantity = runQuentara({"file", name, "--quantity", "12abc"});
+    const QString notWritten =
+        "The file \"" + name + "\" was not written, and nothing on disk was changed.\n";
+    // The window's order: the quantity, then the length, then the classes.
+    const Outcome quantity =
+        runQuentara({"file", name, "--quantity", "12abc", "--length", "0", "--classes", ""});
     EXPECT_EQ(quantity.exitCode, 2);
-    EXPECT_EQ(quantity.err, "The file \"" + name +
-                                "\" was not written, and nothing on disk was changed.\nThe "
-                                "quantity \"12abc\" is not a number.\nType a whole number of "
-                                "lines from 1 to 999999999999999, for example 5000.\n");
+    EXPECT_EQ(quantity.err, notWritten + "The quantity \"12abc\" is not a number.\nType a whole "
+                                         "number of lines from 1 to 999999999999999, for example "
+                                         "5000.\n");
+    const Outcome length = runQuentara({"file", name, "--length", "-3", "--classes", ""});
+    EXPECT_EQ(length.exitCode, 2);
+    EXPECT_EQ(length.err, notWritten + "The length \"-3\" gives empty passwords.\n" LENGTH_FROM_1);
+    const Outcome classes = runQuentara({"file", name, "--classes", ""});
+    EXPECT_EQ(classes.exitCode, 2);
+    EXPECT_EQ(classes.err, notWritten + NO_CLASS);
     EXPECT_EQ(runQuentara({"file", name, "--length", "x"}).exitCode, 2);
     EXPECT_EQ(readBytes(file), "nr. 1    old\r\n");
 
@@ -169,6 +243,75 @@ TEST(CommandLine, RefusedFileArgumentsLeaveTheFileAsItWas) {
                                   "folder does not exist.\n");
     EXPECT_EQ(folder.names(), std::set<std::string>{"keep.txt"});
 }
+
+#ifdef __linux__
+TEST(CommandLine, ProgressLineShowsTheControlCharactersOfTheName) {
+    TempFolder folder;
+    const std::filesystem::path file = folder / "a\x1b[2Jb.txt"; // would clear the screen
+    const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(::grantpt(terminal), 0);
+    ASSERT_EQ(::unlockpt(terminal), 0);
+    const QString side = QString::fromLocal8Bit(::ptsname(terminal));
+    // Held open, so the terminal keeps what the program wrote after it ends.
+    const int held = ::open(::ptsname(terminal), O_RDWR | O_NOCTTY);
+    const Outcome outcome =
+        runQuentara({"file", QString::fromStdString(file.string()), "--quantity", "3"},
+                    [&](QProcess& process) { process.setStandardErrorFile(side); });
+    std::string shown;
+    char buffer[4096];
+    for (ssize_t got = 0; (got = ::read(terminal, buffer, sizeof buffer)) > 0;)
+        shown.append(buffer, static_cast<std::size_t>(got));
+    ::close(held);
+    ::close(terminal);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(shown.find('\x1b'), std::string::npos) << shown;
+    EXPECT_NE(shown.find("\rWriting " + folder.path().string() +
+                         "/a\\x1b[2Jb.txt: 100% (3 of 3 lines)\r\n"),
+              std::string::npos)
+        << shown;
+}
+#endif
+
+#ifdef __linux__
+// A core file, or another process of the user, would see the passwords the program holds.
+TEST(CommandLine, KeepsItsMemoryOutOfCoreDumps) {
+    TempFolder folder;
+    const std::filesystem::path pipe = folder / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
+    ::chmod(pipe.c_str(), 0666); // writable by nobody, whatever the umask
+    // Held open but never read: once the pipe is full, the program stalls in its write.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    QProcess process;
+    // Root sees every process's /proc files, dumpable or not: the program runs as nobody then.
+    if (::geteuid() == 0)
+        process.setChildProcessModifier([] {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(127);
+        });
+    process.start(QStringLiteral(QUENTARA_EXE),
+                  {"file", QString::fromStdString(pipe.string()), "--quantity", "100000"});
+    pollfd written{reader, POLLIN, 0};
+    ASSERT_EQ(::poll(&written, 1, 10000), 1); // past the start of main
+    const std::string proc = "/proc/" + std::to_string(process.processId());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("\nMax core file size +0 +0 +bytes"))
+                    .match(QString::fromStdString(readBytes(proc + "/limits")))
+                    .hasMatch());
+    struct stat status {};
+    ASSERT_EQ(::stat((proc + "/status").c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 0u); // else the user the program runs as: it would be dumpable
+
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    // Ctrl+C ends the run; a write blocked on a full pipe still resumes after the signal for
+    // now, and then the program is ended here.
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    ::close(reader);
+}
+#endif
 
 } // namespace
 } // namespace quentara
