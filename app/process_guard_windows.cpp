@@ -2,18 +2,20 @@
 #include "app/process_guard.h"
 
 #include <windows.h>
-// werapi.h needs windows.h first.
-#include <werapi.h>
 
-// mingw-w64's werapi.h declares WerSetFlags but not this flag.
-#ifndef WER_FAULT_REPORTING_FLAG_NOHEAP
-#define WER_FAULT_REPORTING_FLAG_NOHEAP 1
-#endif
+// mingw-w64's werapi.h does not build on its own (HREPORT is missing), so the one function
+// used is declared here; kernel32 exports it.
+extern "C" HRESULT WINAPI WerSetFlags(DWORD flags);
 
 namespace quentara {
+namespace {
+
+constexpr DWORD leaveOutTheHeap = 1; // WER_FAULT_REPORTING_FLAG_NOHEAP
+
+} // namespace
 
 void keepMemoryOutOfDumps() {
-    WerSetFlags(WER_FAULT_REPORTING_FLAG_NOHEAP);
+    WerSetFlags(leaveOutTheHeap);
 }
 
 } // namespace quentara

@@ -228,6 +228,10 @@ FileFailure AtomicFile::commit() {
     open_ = false;
     if (const std::error_code error = files_.close(handle_))
         return fail(FileFailure::Step::finish, error);
+    if (oldOpen_) { // Windows renames nothing over a file that is open
+        files_.abandon(old_);
+        oldOpen_ = false;
+    }
     if (way_ == Way::replace) {
         if (const std::error_code error = files_.replace(info_.place, temporary_))
             return fail(FileFailure::Step::replace, error);
