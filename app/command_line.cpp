@@ -115,6 +115,9 @@ std::string countMessage(QuantityProblem problem, std::string_view text) {
     case QuantityProblem::notANumber:
         what = text.empty() ? "No count was given." : what + " is not a number.";
         break;
+    case QuantityProblem::grouped:
+        what += groupedDigitsNote(NumberMarks{}.group);
+        break;
     case QuantityProblem::notWhole:
         what += " is not a whole number.";
         break;
@@ -152,8 +155,7 @@ std::optional<CommandRefusal> readPasswordRule(const Arguments& read,
             return refuse(*problem);
         request.ticks = std::get<ClassTicks>(ticks);
     }
-    const ClassTicks& ticks = request.ticks;
-    if (!(ticks.uppercase || ticks.lowercase || ticks.digits || ticks.symbols))
+    if (!drawsCharacters(request.ticks))
         return refuse("No character class is chosen.\nName at least one of "
                       "upper,lower,digits,symbols, separated by commas.");
     return std::nullopt;

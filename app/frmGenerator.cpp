@@ -15,6 +15,7 @@
 #include "program_info.h"
 #include "widgets/clipboard.h"
 #include "widgets/controls.h"
+#include "widgets/locale_numbers.h"
 #include "widgets/message_box.h"
 #include "widgets/program_font.h"
 #include "widgets/program_icon.h"
@@ -233,12 +234,14 @@ void frmGenerator::Form_Unload() {
     emit programEnded();
 }
 
-std::optional<std::int32_t> frmGenerator::readLength(const QComboBox* box) {
+std::optional<std::int32_t> frmGenerator::readLength(const QComboBox* box, ClassTicks ticks) {
     const std::string text = box->currentText().toStdString();
-    const LengthReading reading = readLengthText(text);
-    if (reading.problem != LengthProblem::none) {
+    const NumberMarks marks = localeNumberMarks();
+    const LengthReading reading = readLengthText(text, marks);
+    const LengthProblem problem = lengthProblemFor(reading, drawsCharacters(ticks));
+    if (problem != LengthProblem::none) {
         services_.messages.show(this,
-                                QString::fromStdString(lengthProblemMessage(reading.problem, text)),
+                                QString::fromStdString(lengthProblemMessage(problem, text, marks)),
                                 MessageIcon::warning);
         return std::nullopt;
     }
@@ -246,7 +249,7 @@ std::optional<std::int32_t> frmGenerator::readLength(const QComboBox* box) {
 }
 
 std::optional<std::string> frmGenerator::EasyPassword() {
-    const std::optional<std::int32_t> length = readLength(cmbLength);
+    const std::optional<std::int32_t> length = readLength(cmbLength, easyClasses_.ticks());
     if (!length)
         return std::nullopt;
     return composePassword(*length, easyClasses_.ticks());

@@ -70,7 +70,7 @@ private:
     void Form_Unload();
 
     std::optional<std::string> EasyPassword();
-    std::optional<std::int32_t> readLength(const QComboBox* box);
+    std::optional<std::int32_t> readLength(const QComboBox* box, ClassTicks ticks);
 
     // File Generator
     std::optional<PasswordAppender> FilePassword(const QString& fileName);

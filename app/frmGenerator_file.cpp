@@ -6,6 +6,7 @@
 #include "batch/batch_run.h"
 #include "batch/quantity_step.h"
 #include "generators/length_text.h"
+#include "widgets/locale_numbers.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -17,12 +18,15 @@ namespace quentara {
 // before anything touches the disk: the window takes no input while the run lasts.
 std::optional<PasswordAppender> frmGenerator::FilePassword(const QString& fileName) {
     const std::string lengthText = Combo1->currentText().toStdString();
-    const LengthReading reading = readLengthText(lengthText);
-    if (reading.problem != LengthProblem::none) {
-        batchRun_->showProblem(fileName, lengthProblemMessage(reading.problem, lengthText));
+    const NumberMarks marks = localeNumberMarks();
+    const LengthReading reading = readLengthText(lengthText, marks);
+    const ClassTicks ticks = fileClasses_.ticks();
+    const LengthProblem problem = lengthProblemFor(reading, drawsCharacters(ticks));
+    if (problem != LengthProblem::none) {
+        batchRun_->showProblem(fileName, lengthProblemMessage(problem, lengthText, marks));
         return std::nullopt;
     }
-    return [length = reading.length, ticks = fileClasses_.ticks()](std::string& line) {
+    return [length = reading.length, ticks](std::string& line) {
         appendPassword(line, length, ticks);
     };
 }

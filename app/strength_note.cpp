@@ -2,6 +2,7 @@
 #include "app/strength_note.h"
 
 #include "generators/length_text.h"
+#include "widgets/locale_numbers.h"
 
 #include <QLineEdit>
 
@@ -30,7 +31,7 @@ void StrengthNote::describe() {
 }
 
 QString batchStrengthNote(const QString& lengthText, ClassTicks ticks) {
-    const LengthReading length = readLengthText(lengthText.toStdString());
+    const LengthReading length = readLengthText(lengthText.toStdString(), localeNumberMarks());
     const Strength strength = passwordStrength(length.length, ticks);
     if (length.problem != LengthProblem::none || strength.bits == 0)
         return {}; // the run would write no password, or none at all

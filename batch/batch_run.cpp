@@ -8,6 +8,7 @@
 #include "batch/path_text.h"
 #include "batch/quantity_text.h"
 #include "widgets/beep.h"
+#include "widgets/locale_numbers.h"
 #include "widgets/message_box.h"
 
 #include <QCoreApplication>
@@ -22,9 +23,10 @@ BatchRun::BatchRun(QWidget* window, QPushButton* button, QProgressBar* bar, Batc
 std::optional<std::uint64_t> BatchRun::readQuantity(const QString& fileName,
                                                     const QString& quantityText) const {
     const std::string text = quantityText.toStdString();
-    const QuantityReading reading = readQuantityText(text);
+    const NumberMarks marks = localeNumberMarks(); // as the spinner writes the quantity
+    const QuantityReading reading = readQuantityText(text, marks);
     if (reading.problem != QuantityProblem::none) {
-        showProblem(fileName, quantityProblemMessage(reading.problem, text));
+        showProblem(fileName, quantityProblemMessage(reading.problem, text, marks));
         return std::nullopt;
     }
     return reading.quantity;

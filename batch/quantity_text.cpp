@@ -6,9 +6,11 @@
 
 namespace quentara {
 
-QuantityReading readQuantityText(std::string_view text) {
+QuantityReading readQuantityText(std::string_view text, NumberMarks marks) {
     text = trimBlanks(text);
-    const DecimalScan number = scanDecimal(text);
+    if (groupsDigits(text, marks))
+        return {0, QuantityProblem::grouped};
+    const DecimalScan number = scanDecimal(text, marks.decimal);
     if (number.length == 0 || number.length != text.size())
         return {0, QuantityProblem::notANumber};
     if (number.isZero())
@@ -25,7 +27,8 @@ QuantityReading readQuantityText(std::string_view text) {
     return {value, QuantityProblem::none};
 }
 
-std::string quantityProblemMessage(QuantityProblem problem, std::string_view text) {
+std::string quantityProblemMessage(QuantityProblem problem, std::string_view text,
+                                   NumberMarks marks) {
     std::string what;
     switch (problem) {
     case QuantityProblem::none:
@@ -33,6 +36,9 @@ std::string quantityProblemMessage(QuantityProblem problem, std::string_view tex
     case QuantityProblem::notANumber:
         what = text.empty() ? "No quantity was given."
                             : "The quantity " + quotedForMessage(text) + " is not a number.";
+        break;
+    case QuantityProblem::grouped:
+        what = "The quantity " + quotedForMessage(text) + groupedDigitsNote(marks.group);
         break;
     case QuantityProblem::notWhole:
         what = "The quantity " + quotedForMessage(text) + " is not a whole number.";

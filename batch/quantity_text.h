@@ -2,6 +2,8 @@
 // Reading the number of lines that a batch file is to hold.
 #pragma once
 
+#include "generators/decimal_scan.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,6 +15,7 @@ inline constexpr std::uint64_t maxBatchQuantity = 999'999'999'999'999;
 enum class QuantityProblem {
     none,
     notANumber, // empty, or the text as a whole is not a number
+    grouped,    // written with the locale's group separator: ambiguous
     notWhole,   // has a fraction
     tooSmall,   // zero or negative
     tooLarge,   // above maxBatchQuantity
@@ -24,12 +27,13 @@ struct QuantityReading {
 };
 
 // The whole text must be one number: blanks around it, an optional sign, digits with an
-// optional "." fraction and an optional exponent ("2E3"). Its exact decimal value must be a
-// whole number from 1 to maxBatchQuantity. Read exactly, so "1.0000000000000001" is no
-// whole number, however close a double would come.
-QuantityReading readQuantityText(std::string_view text);
+// optional fraction after the decimal mark and an optional exponent ("2E3"). Its exact decimal
+// value must be a whole number from 1 to maxBatchQuantity. Read exactly, so
+// "1.0000000000000001" is no whole number, however close a double would come.
+QuantityReading readQuantityText(std::string_view text, NumberMarks marks = {});
 
 // The reason in plain words, quoting `text`, and what is accepted.
-std::string quantityProblemMessage(QuantityProblem problem, std::string_view text);
+std::string quantityProblemMessage(QuantityProblem problem, std::string_view text,
+                                   NumberMarks marks = {});
 
 } // namespace quentara

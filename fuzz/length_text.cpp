@@ -27,7 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
     const LengthReading reading = readLengthText(text);
     const std::optional<ExactDecimal> exact = readExactDecimal(text, false);
-    require((reading.problem == LengthProblem::notANumber) == !exact.has_value(),
+    // A comma groups digits in the default marks: such a text is refused in words of its own.
+    const bool refused =
+        reading.problem == LengthProblem::notANumber || reading.problem == LengthProblem::grouped;
+    require(refused == !exact.has_value(),
             "refused as no number exactly when the text is no plain decimal number");
     if (!exact)
         return 0;

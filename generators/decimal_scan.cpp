@@ -4,6 +4,7 @@
 #include "generators/text_scan.h"
 
 #include <algorithm>
+#include <string>
 
 namespace quentara {
 namespace {
@@ -20,7 +21,7 @@ std::int64_t signedSize(std::size_t size) {
 
 } // namespace
 
-DecimalScan scanDecimal(std::string_view text) {
+DecimalScan scanDecimal(std::string_view text, char decimalMark) {
     DecimalScan scan;
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -31,7 +32,7 @@ DecimalScan scanDecimal(std::string_view text) {
     std::size_t end = digitsEnd(text, i);
     scan.whole = text.substr(i, end - i);
     i = end;
-    if (i < text.size() && text[i] == '.') {
+    if (i < text.size() && text[i] == decimalMark) {
         end = digitsEnd(text, i + 1);
         scan.fraction = text.substr(i + 1, end - i - 1);
         i = end;
@@ -91,6 +92,19 @@ int DecimalScan::digitAt(std::int64_t power) const {
     }
     const auto index = static_cast<std::size_t>(-written - 1);
     return index < fraction.size() ? fraction[index] - '0' : 0;
+}
+
+bool groupsDigits(std::string_view text, NumberMarks marks) {
+    if (marks.group == 0 || marks.group == marks.decimal ||
+        text.find(marks.group) == std::string_view::npos)
+        return false;
+    std::string ungrouped;
+    for (const char c : trimBlanks(text)) {
+        if (c != marks.group)
+            ungrouped += c;
+    }
+    const DecimalScan number = scanDecimal(ungrouped, marks.decimal);
+    return number.length != 0 && number.length == ungrouped.size();
 }
 
 } // namespace quentara

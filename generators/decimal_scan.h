@@ -34,6 +34,17 @@ struct DecimalScan {
     int digitAt(std::int64_t power) const;
 };
 
-DecimalScan scanDecimal(std::string_view text);
+// How the user's locale writes numbers: "2.5" and "1,000" in English, "2,5" and "1.000" in
+// German. Texts in the window are read in that convention, as the spinner writes them.
+struct NumberMarks {
+    char decimal = '.';
+    char group = ','; // 0 where the locale's separator is no single ASCII character
+};
+
+DecimalScan scanDecimal(std::string_view text, char decimalMark = '.');
+
+// `text` writes a number with the locale's group separator ("5.000" in German): a reader there
+// takes it for another number than the one it reads as without its groups, so it is refused.
+bool groupsDigits(std::string_view text, NumberMarks marks);
 
 } // namespace quentara

@@ -11,9 +11,11 @@
 
 namespace quentara {
 
-LengthReading readLengthText(std::string_view text) {
+LengthReading readLengthText(std::string_view text, NumberMarks marks) {
     text = trimBlanks(text);
-    const DecimalScan number = scanDecimal(text);
+    if (groupsDigits(text, marks))
+        return {0, LengthProblem::grouped};
+    const DecimalScan number = scanDecimal(text, marks.decimal);
     if (number.length == 0 || number.length != text.size() || number.hasExponent)
         return {0, LengthProblem::notANumber};
     if (number.isZero())
@@ -40,7 +42,13 @@ LengthReading readLengthText(std::string_view text) {
     return {static_cast<std::int32_t>(value), LengthProblem::none};
 }
 
-std::string lengthProblemMessage(LengthProblem problem, std::string_view text) {
+LengthProblem lengthProblemFor(const LengthReading& reading, bool drawsCharacters) {
+    if (reading.problem == LengthProblem::tooLong && !drawsCharacters)
+        return LengthProblem::none;
+    return reading.problem;
+}
+
+std::string lengthProblemMessage(LengthProblem problem, std::string_view text, NumberMarks marks) {
     const std::string quoted = quotedForMessage(text);
     std::string what;
     switch (problem) {
@@ -48,6 +56,9 @@ std::string lengthProblemMessage(LengthProblem problem, std::string_view text) {
         return {};
     case LengthProblem::notANumber:
         what = text.empty() ? "No length was given." : "The length " + quoted + " is not a number.";
+        break;
+    case LengthProblem::grouped:
+        what = "The length " + quoted + groupedDigitsNote(marks.group);
         break;
     case LengthProblem::outOfRange:
         what = "The length " + quoted + " is out of range.";

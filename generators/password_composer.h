@@ -15,6 +15,11 @@ struct ClassTicks {
     bool symbols = false;
 };
 
+// With no class ticked, nothing is drawn: every password is empty, whatever its length.
+inline bool drawsCharacters(ClassTicks ticks) {
+    return ticks.uppercase || ticks.lowercase || ticks.digits || ticks.symbols;
+}
+
 // Appends a password of `length` characters (none when length < 1 or nothing is
 // ticked). With k > 1 classes ticked, each character first picks one of them with
 // DrawCode(k, 1), numbered in the order uppercase, lowercase, digits, symbols, then

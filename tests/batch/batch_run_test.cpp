@@ -8,6 +8,7 @@
 #include "support/row_name.h"
 #include "support/temp_folder.h"
 
+#include <QLocale>
 #include <QTabBar>
 #include <QTimer>
 
@@ -226,6 +227,54 @@ TEST_F(BatchWindowTest, AFailureInAFileWrittenInPlaceSaysItsOldContentIsGone) {
                                      "is gone.\nThe disk is full.");
     EXPECT_EQ(beep.count, 0);
 }
+
+struct GermanRun {
+    const char* name;
+    const char* quantity;
+    const char* length;
+    const char* outcome; // the file's size in bytes, or the message's reason
+};
+
+class BatchWindowInGerman : public BatchWindowTest, public testing::WithParamInterface<GermanRun> {
+protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        BatchWindowTest::SetUp();
+    }
+    void TearDown() override {
+        BatchWindowTest::TearDown();
+        QLocale::setDefault(QLocale::c());
+    }
+};
+
+// Numbers are read as the spinner writes them there ("17,5"), and "5.000", five thousand to
+// a German reader, is refused rather than read as 5.
+TEST_P(BatchWindowInGerman, ReadsTheBoxesInTheLocalesWay) {
+    TempFolder folder;
+    selectFileTab();
+    typeInto("txtQuantity", GetParam().quantity);
+    typeInto("Combo1", GetParam().length);
+    typeInto("txtFilename", text(folder / "pass.txt"));
+    click("cmdGenerateFile");
+    const std::string outcome = messages.texts.isEmpty()
+                                    ? std::to_string(readBytes(folder / "pass.txt").size())
+                                    : messages.texts[0].section('\n', 1, 1).toStdString();
+    EXPECT_EQ(outcome, GetParam().outcome);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, BatchWindowInGerman,
+    testing::Values(
+        GermanRun{"commaLength", "3", "2,5", "39"}, // 3 lines of "nr. k", 4 blanks, 2, CR LF
+        GermanRun{"commaQuantity", "3,0", "2", "39"},
+        GermanRun{"spinnersFraction", "17,5", "2", "The quantity \"17,5\" is not a whole number."},
+        GermanRun{"groupedQuantity", "5.000", "2",
+                  "The quantity \"5.000\" uses \".\", which separates groups of "
+                  "digits here, so it could be read as another number."},
+        GermanRun{"groupedLength", "3", "1.000",
+                  "The length \"1.000\" uses \".\", which separates groups of "
+                  "digits here, so it could be read as another number."}),
+    RowName());
 
 using Operation = FailingFileLayer::Operation;
 

@@ -36,15 +36,41 @@ INSTANTIATE_TEST_SUITE_P(
                     Quantity{"9.99999999999999e14", 999'999'999'999'999, ok},
                     Quantity{"9.9999999999999e14", 999'999'999'999'990, ok}, Quantity{"", 0, nan},
                     Quantity{"   ", 0, nan}, Quantity{"abc", 0, nan}, Quantity{"12abc", 0, nan},
-                    Quantity{"1,000", 0, nan}, Quantity{"1 000", 0, nan}, Quantity{"0x10", 0, nan},
-                    Quantity{"-", 0, nan}, Quantity{".", 0, nan}, Quantity{"5E", 0, nan},
-                    Quantity{"--5", 0, nan}, Quantity{"0", 0, small}, Quantity{"-0", 0, small},
-                    Quantity{"0.000", 0, small}, Quantity{"-5", 0, small},
+                    Quantity{"1,000", 0, QuantityProblem::grouped}, Quantity{"1 000", 0, nan},
+                    Quantity{"0x10", 0, nan}, Quantity{"-", 0, nan}, Quantity{".", 0, nan},
+                    Quantity{"5E", 0, nan}, Quantity{"--5", 0, nan}, Quantity{"0", 0, small},
+                    Quantity{"-0", 0, small}, Quantity{"0.000", 0, small}, Quantity{"-5", 0, small},
                     Quantity{"2.5", 0, fraction}, Quantity{"0.5", 0, fraction},
                     Quantity{"1.0000000000000001", 0, fraction}, Quantity{"-2.5", 0, fraction},
                     Quantity{"1000000000000000", 0, large}, Quantity{"1E15", 0, large},
                     Quantity{"1E999999999999", 0, large},
                     Quantity{"1E-999999999999", 0, fraction}));
+
+struct GermanQuantity {
+    const char* name;
+    const char* text;
+    std::uint64_t quantity;
+    QuantityProblem problem;
+};
+
+class QuantityInGerman : public testing::TestWithParam<GermanQuantity> {};
+
+// As the spinner writes a quantity in a German locale ("17,5"); "5.000" is five thousand
+// there, and is refused rather than read as 5.
+TEST_P(QuantityInGerman, ReadsTheCommaAsTheMarkAndRefusesGroups) {
+    const QuantityReading reading = readQuantityText(GetParam().text, NumberMarks{',', '.'});
+    EXPECT_EQ(reading.problem, GetParam().problem);
+    EXPECT_EQ(reading.quantity, GetParam().quantity);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, QuantityInGerman,
+    testing::Values(GermanQuantity{"wholeWithComma", "12,0", 12, ok},
+                    GermanQuantity{"fraction", "17,5", 0, fraction},
+                    GermanQuantity{"groups", "5.000", 0, QuantityProblem::grouped},
+                    GermanQuantity{"pointFraction", "2.5", 0, QuantityProblem::grouped},
+                    GermanQuantity{"plain", "5000", 5000, ok}),
+    [](const testing::TestParamInfo<GermanQuantity>& row) { return row.param.name; });
 
 // Texts far longer than any exponent cap: the exponent must be read exactly, whatever its size.
 struct LongQuantity {

@@ -52,8 +52,61 @@ INSTANTIATE_TEST_SUITE_P(
         LengthCase{"", 0, bad}, LengthCase{"   ", 0, bad}, LengthCase{"abc", 0, bad},
         LengthCase{"12abc", 0, bad}, LengthCase{"1 2", 0, bad}, LengthCase{"+", 0, bad},
         LengthCase{"-", 0, bad}, LengthCase{".", 0, bad}, LengthCase{"--5", 0, bad},
-        LengthCase{"1.2.3", 0, bad}, LengthCase{"- 5", 0, bad}, LengthCase{"1,000", 0, bad}),
+        LengthCase{"1.2.3", 0, bad}, LengthCase{"- 5", 0, bad},
+        // "1,000" is a thousand to an English reader, not 1
+        LengthCase{"1,000", 0, LengthProblem::grouped}),
     [](const testing::TestParamInfo<LengthCase>& row) { return textRowName(row.param.text); });
+
+// As the spinner writes numbers in a German locale: "2,5"; "5.000" is five thousand there.
+constexpr NumberMarks german{',', '.'};
+
+struct MarkedLength {
+    const char* name;
+    const char* text;
+    NumberMarks marks;
+    std::int32_t length;
+    LengthProblem problem;
+};
+
+class LengthInTheLocalesWay : public testing::TestWithParam<MarkedLength> {};
+
+TEST_P(LengthInTheLocalesWay, ReadsItsDecimalMarkAndRefusesItsGroups) {
+    const LengthReading reading = readLengthText(GetParam().text, GetParam().marks);
+    EXPECT_EQ(reading.problem, GetParam().problem);
+    EXPECT_EQ(reading.length, GetParam().length);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Marks, LengthInTheLocalesWay,
+    testing::Values(MarkedLength{"germanFraction", "2,5", german, 2, ok},
+                    MarkedLength{"germanFractionUp", "3,5", german, 4, ok},
+                    MarkedLength{"germanGroups", "1.000", german, 0, LengthProblem::grouped},
+                    MarkedLength{"germanPointIsNoMark", "2.5", german, 0, LengthProblem::grouped},
+                    MarkedLength{"germanLetters", "a.b", german, 0, bad},
+                    MarkedLength{"noSeparator", "1,5", NumberMarks{',', 0}, 2, ok}),
+    RowName());
+
+struct Capped {
+    const char* name;
+    LengthProblem read;
+    bool drawsCharacters;
+    LengthProblem problem;
+};
+
+class LengthCap : public testing::TestWithParam<Capped> {};
+
+// Nothing is drawn without a class: the empty password has no length to cap.
+TEST_P(LengthCap, AppliesOnlyWhereCharactersAreDrawn) {
+    EXPECT_EQ(lengthProblemFor({0, GetParam().read}, GetParam().drawsCharacters),
+              GetParam().problem);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, LengthCap,
+                         testing::Values(Capped{"tooLongDrawn", tooLong, true, tooLong},
+                                         Capped{"tooLongNothingDrawn", tooLong, false, ok},
+                                         Capped{"outOfRangeNothingDrawn", range, false, range},
+                                         Capped{"notANumberNothingDrawn", bad, false, bad}),
+                         RowName());
 
 TEST(LengthProblemMessage, SaysWhatIsWrongAndWhatIsAccepted) {
     EXPECT_EQ(lengthProblemMessage(LengthProblem::notANumber, "abc"),
@@ -64,6 +117,10 @@ TEST(LengthProblemMessage, SaysWhatIsWrongAndWhatIsAccepted) {
               "Type a whole number of characters from 0 to 1000000, for example 12.");
     EXPECT_EQ(lengthProblemMessage(LengthProblem::tooLong, "5000000"),
               "The length \"5000000\" is too long: a password has at most 1000000 characters.\n"
+              "Type a whole number of characters from 0 to 1000000, for example 12.");
+    EXPECT_EQ(lengthProblemMessage(LengthProblem::grouped, "1.000", german),
+              "The length \"1.000\" uses \".\", which separates groups of digits here, so it "
+              "could be read as another number.\n"
               "Type a whole number of characters from 0 to 1000000, for example 12.");
     EXPECT_EQ(lengthProblemMessage(LengthProblem::none, "6"), "");
 }
