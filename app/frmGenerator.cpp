@@ -16,6 +16,7 @@
 #include "widgets/clipboard.h"
 #include "widgets/controls.h"
 #include "widgets/locale_numbers.h"
+#include "widgets/menu_keys.h"
 #include "widgets/message_box.h"
 #include "widgets/program_font.h"
 #include "widgets/program_icon.h"
@@ -193,6 +194,8 @@ void frmGenerator::buildMenus() {
     connect(mnuAbout, &QAction::triggered, this, &frmGenerator::mnuAbout_Click);
     // Ctrl+C runs Copy also while a text box has the focus.
     QCoreApplication::instance()->installEventFilter(new CopyShortcutFilter(mnuCopy, this));
+    // Alt with a letter types nothing, and F10 opens the menus.
+    new MenuKeys(menuBar());
 }
 
 void frmGenerator::setFocusOrder() {

@@ -41,6 +41,11 @@ void BatchRun::showProblem(const QString& fileName, const std::string& reason) c
 void BatchRun::run(const QString& fileName, std::uint64_t quantity,
                    const PasswordAppender& password) {
     const BarScale scale = BarScale::forQuantity(quantity);
+    // Hiding the focused button would pass the focus on to the file name box, which selects
+    // its text for the next key press to replace. No control has it meanwhile; it comes back.
+    const bool buttonHadFocus = button_->window()->focusWidget() == button_;
+    if (buttonHadFocus)
+        button_->clearFocus();
     button_->hide();
     bar_->setMaximum(scale.maximum); // a position above it from the last run is reset
     bar_->show();
@@ -70,6 +75,8 @@ void BatchRun::run(const QString& fileName, std::uint64_t quantity,
     running_ = false;
     bar_->hide();
     button_->show();
+    if (buttonHadFocus)
+        button_->setFocus(Qt::OtherFocusReason);
 
     if (status == BatchOutcome::Status::written)
         services_.beep.beep();

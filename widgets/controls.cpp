@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/controls.h"
 
+#include "widgets/drop_down_combo_box.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -51,8 +53,7 @@ QLineEdit* makeTextBox(QWidget* page, const char* name, const QString& text, QRe
 
 QComboBox* makeComboBox(QWidget* page, const char* name, const QStringList& items,
                         const QString& text, QRect place) {
-    auto* combo = placed(new QComboBox(page), name, place);
-    combo->setEditable(true);
+    auto* combo = placed(new DropDownComboBox(page), name, place);
     combo->addItems(items);
     combo->setInsertPolicy(QComboBox::NoInsert); // Enter must not add typed text to the list
     combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());

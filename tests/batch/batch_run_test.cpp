@@ -125,6 +125,52 @@ TEST_F(BatchWindowTest, ALongRunRepaintsTheBarAtABoundedRateNotPerLine) {
     EXPECT_EQ(std::filesystem::file_size(folder / "long.txt"), 400000u * 18 + digits);
 }
 
+// How a run is started, and whether the disk fills up.
+struct FocusCase {
+    const char* name;
+    bool byKeyboard; // Space on the focused button; otherwise a click on it
+    bool diskFull;
+};
+
+void PrintTo(const FocusCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class BatchRunFocus : public BatchWindowTest, public testing::WithParamInterface<FocusCase> {};
+
+// The hidden button's focus goes to no box meanwhile: afterwards it is the button's again, no
+// text is selected, and the next key replaces no file name.
+TEST_P(BatchRunFocus, ComesBackToTheButton) {
+    const FocusCase& row = GetParam();
+    TempFolder folder;
+    FailingFileLayer failing(FailingFileLayer::Operation::write, std::errc::no_space_on_device);
+    if (row.diskFull)
+        files.to = &failing;
+    const QString target = text(folder / "pass.txt");
+    selectFileTab();
+    typeInto("txtQuantity", "3");
+    typeInto("txtFilename", target);
+    if (row.byKeyboard) {
+        generateFile()->setFocus(Qt::TabFocusReason);
+        pressKey(Qt::Key_Space);
+    } else {
+        click("cmdGenerateFile");
+    }
+
+    ASSERT_EQ(beep.count, row.diskFull ? 0 : 1);
+    ASSERT_EQ(messages.texts.size(), row.diskFull ? 1 : 0);
+    EXPECT_EQ(window->focusWidget(), generateFile());
+    EXPECT_FALSE(control<QLineEdit>("txtFilename")->hasSelectedText());
+    pressKey(Qt::Key_A);
+    EXPECT_EQ(fileName(), target);
+}
+
+INSTANTIATE_TEST_SUITE_P(Starts, BatchRunFocus,
+                         testing::Values(FocusCase{"spaceKey", true, false},
+                                         FocusCase{"mouseClick", false, false},
+                                         FocusCase{"diskFull", false, true}),
+                         RowName());
+
 TEST_F(BatchWindowTest, TheWindowTakesNoInputDuringARun) {
     TempFolder folder;
     selectFileTab();

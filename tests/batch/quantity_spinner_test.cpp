@@ -84,6 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SpinCase{"keyClickRewritesPlain", "05", Action::keyClick, Qt::Key_A, "5"},
                     SpinCase{"keyClickKeepsTheValue", "5000", Action::keyClick, Qt::Key_A, "5000"},
                     SpinCase{"arrowKeyIsAKeyToo", "5000", Action::keyClick, Qt::Key_Up, "5000"},
+                    // F10 also opens the menu, after the spinner has had both halves of it.
+                    SpinCase{"menuKeyIsAKeyToo", "5000", Action::keyClick, Qt::Key_F10, "5000"},
                     SpinCase{"keyDownTakesTen", "5000", Action::keyPress, Qt::Key_Space, "4990"},
                     SpinCase{"keyDownAnyKey", "5000", Action::keyPress, Qt::Key_Up, "4990"},
                     SpinCase{"keyUpAddsTen", "5000", Action::keyRelease, Qt::Key_Down, "5010"},

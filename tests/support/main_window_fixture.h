@@ -59,6 +59,12 @@ protected:
         QTest::keyClicks(edit, text);
     }
 
+    // A key as the platform sends it: to the window, which hands it to the focused control or
+    // to an open menu once the shortcuts have had their say.
+    void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+    }
+
     void setTicks(std::initializer_list<const char*> names, bool ticked) {
         for (const char* name : names) {
             QCheckBox* box = control<QCheckBox>(name);
