@@ -41,12 +41,6 @@ void widenForCaptions(std::initializer_list<QPushButton*> column) {
     }
 }
 
-void paintTextBlack(QLabel* label) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-}
-
 } // namespace
 
 frmAbout::frmAbout(AboutServices services)
@@ -73,6 +67,8 @@ void frmAbout::buildControls() {
     cmdOK = makeButton(this, "cmdOK", QStringLiteral("OK"), twipsRect(120, 1200, 1140, 345));
     cmdSysInfo = makeButton(this, "cmdSysInfo", QStringLiteral("&System Info..."),
                             twipsRect(120, 1680, 1125, 345));
+    // The title and the description are black on a light palette; they take the palette's
+    // text colour rather than a fixed black, which a dark palette's background would swallow.
     lblDescription = makeLabel(this, "lblDescription",
                                QStringLiteral("Makes passwords and other random strings."),
                                twipsRect(1440, 1125, 3885, 1170));
@@ -84,8 +80,6 @@ void frmAbout::buildControls() {
     lblVersion =
         makeLabel(this, "lblVersion", QStringLiteral("Version"), twipsRect(1410, 780, 3885, 225));
     widenForCaptions({cmdOK, cmdSysInfo});
-    paintTextBlack(lblDescription);
-    paintTextBlack(lblTitle);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/file_chooser.h"
 
+#include "widgets/dialog_history.h"
+
 #include <QDir>
 #include <QFileDialog>
 
 namespace quentara {
 
 std::optional<QString> QtFileChooser::chooseFile(QWidget* owner, const FileChoice& choice) {
+    keepNoDialogHistory();
     QFileDialog dialog(owner, choice.title, choice.folder, choice.filter);
     dialog.setObjectName(QStringLiteral("batchFileDialog"));
     // The open dialog in any-file mode takes a name that does not exist yet, and unlike a

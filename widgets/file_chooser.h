@@ -23,7 +23,8 @@ public:
 };
 
 // The toolkit's dialog, modal to `owner`. It accepts an existing file and a new name alike
-// and never asks about replacing a file: its owner decides what to do with it.
+// and never asks about replacing a file: its owner decides what to do with it. It keeps no
+// history of the folders visited.
 class QtFileChooser final : public FileChooser {
 public:
     std::optional<QString> chooseFile(QWidget* owner, const FileChoice& choice) override;

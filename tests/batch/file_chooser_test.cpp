@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace quentara {
@@ -90,6 +92,54 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 #ifndef _WIN32
+// A fresh home, settings and data folder for one test, the old ones back after it.
+class FreshHome {
+public:
+    FreshHome() {
+        std::filesystem::create_directories(folder_ / ".config");
+        std::filesystem::create_directories(folder_ / ".local/share");
+        setVariable("HOME", folder_.path());
+        setVariable("XDG_CONFIG_HOME", folder_ / ".config");
+        setVariable("XDG_DATA_HOME", folder_ / ".local/share");
+        // Qt fixes the settings folder when it first needs it, which an earlier test may have
+        // done; this one is the user's now.
+        setSettingsFolder(QString::fromStdString((folder_ / ".config").string()));
+    }
+    ~FreshHome() {
+        for (const auto& [name, value] : saved_) {
+            if (value)
+                qputenv(name, *value);
+            else
+                qunsetenv(name);
+        }
+        setSettingsFolder(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    }
+    FreshHome(const FreshHome&) = delete;
+    FreshHome& operator=(const FreshHome&) = delete;
+
+    // Everything in the home folder, by its path there.
+    std::set<std::string> everything() const {
+        std::set<std::string> found;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder_.path()))
+            found.insert(entry.path().lexically_relative(folder_.path()).generic_string());
+        return found;
+    }
+
+private:
+    void setVariable(const char* name, const std::filesystem::path& value) {
+        saved_.emplace_back(name, qEnvironmentVariableIsSet(name)
+                                      ? std::optional<QByteArray>(qgetenv(name))
+                                      : std::nullopt);
+        qputenv(name, QByteArray::fromStdString(value.string()));
+    }
+    static void setSettingsFolder(const QString& folder) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    }
+
+    TempFolder folder_;
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> saved_;
+};
+
 // The toolkit's dialog, driven through its own controls once it is open.
 class RealDialogTest : public BatchWindowTest {
 protected:
@@ -189,6 +239,18 @@ TEST_F(RealDialogTest, CancelKeepsTheTypedName) {
     click("cmdbrows");
     ASSERT_TRUE(seen);
     EXPECT_EQ(fileName(), "typed.txt");
+}
+
+TEST_F(RealDialogTest, LeavesNothingInTheUsersFoldersWhenCancelledOrChosen) {
+    FreshHome home;
+    selectFileTab();
+    whenDialogOpens([](QFileDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    click("cmdbrows");
+    whenDialogOpens([](QFileDialog* dialog) { typeName(dialog, "chosen.txt"); });
+    click("cmdbrows");
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(fileName(), native(start / "chosen.txt"));
+    EXPECT_EQ(home.everything(), (std::set<std::string>{".config", ".local", ".local/share"}));
 }
 
 #endif
