@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Grabs the real main window on each of its four tabs, and the About dialog, into PNG files in
-// the folder given as the only argument. scripts/screenshots runs it on the offscreen platform,
-// so the pictures in the README and the software centres always show the program as it is.
+// Grabs the real main window on each of its four tabs, and the About dialog (also in a dark and a
+// high-contrast palette), into PNG files in the folder given as the only argument.
+// scripts/screenshots runs it on the offscreen platform, so the pictures in the README and the
+// software centres always show the program as it is.
 #include "about/frmAbout.h"
 #include "app/frmGenerator.h"
 #include "generators/random.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <cstdio>
 #include <random>
@@ -45,6 +47,30 @@ bool save(QWidget& widget, const QDir& folder, const char* name) {
         return false;
     }
     std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// About in the default palette for the README, and in a dark and a high-contrast one to show
+// that its texts follow the desktop's colours.
+bool saveAboutInEachPalette(QWidget& about, const QDir& folder) {
+    struct Shown {
+        const char* file;
+        QColor background;
+        QColor text;
+    };
+    const Shown palettes[] = {{"about-dark.png", QColor(0x35, 0x35, 0x35), Qt::white},
+                              {"about-high-contrast.png", Qt::black, Qt::white}};
+    if (!save(about, folder, "about.png"))
+        return false;
+    for (const Shown& shown : palettes) {
+        QPalette palette(shown.background, shown.background);
+        for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            palette.setColor(role, shown.text);
+        QApplication::setPalette(palette);
+        if (!save(about, folder, shown.file))
+            return false;
+    }
+    QApplication::setPalette(QPalette());
     return true;
 }
 
@@ -104,7 +130,7 @@ int main(int argc, char* argv[]) {
     about->trigger();
     for (QWidget* shown : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<quentara::frmAbout*>(shown))
-            return save(*dialog, folder, "about.png") ? 0 : 1;
+            return saveAboutInEachPalette(*dialog, folder) ? 0 : 1;
     std::fprintf(stderr, "quentara-screenshots: About did not open its dialog\n");
     return 1;
 }
