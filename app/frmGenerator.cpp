@@ -140,7 +140,7 @@ void frmGenerator::buildControls() {
     QWidget* hex = SSTab1->addTab(QStringLiteral("Hex Generator"));
     cmbBits = makeComboBox(hex, "cmbBits", bitsList(), QStringLiteral("Bits"),
                            twipsRect(3720, 1320, 1455, 315));
-    cmbBits->setAccessibleName(QStringLiteral("Bits"));
+    nameControl(cmbBits, QStringLiteral("Bits")); // it has no label; its first text says it
     lblHex = makeLabel(hex, "lblHex", QStringLiteral("HexValue:"), twipsRect(240, 1800, 735, 255));
     txtHexResult = makeTextBox(hex, "txtHexResult", QString(), twipsRect(1080, 1800, 4095, 285));
     cmdHexGenerate = makeButton(hex, "cmdHexGenerate", QStringLiteral("Generate"),
@@ -159,9 +159,9 @@ void frmGenerator::buildControls() {
     resultStrength_ = new StrengthNote(txtResult, "password");
     hexStrength_ = new StrengthNote(txtHexResult, "hex string");
     userStrength_ = new StrengthNote(txtUserresult, "user name");
-    connect(Combo1, &QComboBox::currentTextChanged, this, &frmGenerator::showBatchStrength);
+    connect(Combo1, &QComboBox::currentTextChanged, this, &frmGenerator::describeBatchRun);
     for (QCheckBox* box : {check2, Check1, check4, Check3})
-        connect(box, &QCheckBox::toggled, this, &frmGenerator::showBatchStrength);
+        connect(box, &QCheckBox::toggled, this, &frmGenerator::describeBatchRun);
 
     connect(cmdGenerate, &QPushButton::clicked, this, &frmGenerator::cmdGenerate_Click);
     connect(cmdHexGenerate, &QPushButton::clicked, this, &frmGenerator::cmdHexGenerate_Click);
@@ -212,7 +212,7 @@ void frmGenerator::setFocusOrder() {
 void frmGenerator::Form_Load() {
     easyClasses_.tickAll();
     fileClasses_.tickAll();
-    showBatchStrength();
+    describeBatchRun();
 }
 
 void frmGenerator::closeEvent(QCloseEvent* event) {

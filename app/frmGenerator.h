@@ -75,8 +75,11 @@ private:
     // File Generator
     std::optional<PasswordAppender> FilePassword(const QString& fileName);
     void stepQuantity(double amount);
-    void showBatchStrength(); // on cmdGenerateFile, whenever the length or a tick changes
+    // cmdGenerateFile tells the strength of each password the run would write, whenever the
+    // length or a tick changes; screen readers also hear how the last run ended.
+    void describeBatchRun();
     std::unique_ptr<BatchRun> batchRun_;
+    QString batchEndNote_;         // after a run that wrote its file; else empty
     bool closeAfterBatch_ = false; // a close request came during a run
 
     Services services_;

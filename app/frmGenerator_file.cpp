@@ -3,6 +3,7 @@
 #include "app/frmGenerator.h"
 #include "app/strength_note.h"
 #include "batch/batch_file_choice.h"
+#include "batch/batch_messages.h"
 #include "batch/batch_run.h"
 #include "batch/quantity_step.h"
 #include "generators/length_text.h"
@@ -41,15 +42,23 @@ void frmGenerator::cmdGenerateFile_Click() {
     if (!password)
         return;
     closeAfterBatch_ = false;
-    batchRun_->run(fileName, *quantity, *password);
+    batchEndNote_.clear();
+    if (batchRun_->run(fileName, *quantity, *password))
+        batchEndNote_ = QString::fromStdString(batchWrittenNote(fileName.toStdString(), *quantity));
+    // The beep's counterpart for assistive tools: setting the description is an event they
+    // hear, also when it is the same as after the last run.
+    describeBatchRun();
     if (closeAfterBatch_)
         close();
 }
 
-void frmGenerator::showBatchStrength() {
-    const QString note = batchStrengthNote(Combo1->currentText(), fileClasses_.ticks());
-    cmdGenerateFile->setToolTip(note);
-    cmdGenerateFile->setAccessibleDescription(note);
+void frmGenerator::describeBatchRun() {
+    const QString strength = batchStrengthNote(Combo1->currentText(), fileClasses_.ticks());
+    cmdGenerateFile->setToolTip(strength);
+    if (batchEndNote_.isEmpty() || strength.isEmpty())
+        cmdGenerateFile->setAccessibleDescription(batchEndNote_ + strength);
+    else
+        cmdGenerateFile->setAccessibleDescription(batchEndNote_ + QLatin1Char('\n') + strength);
 }
 
 void frmGenerator::stepQuantity(double amount) {

@@ -141,6 +141,12 @@ std::string batchFailureMessage(std::string_view fileName, const FileFailure& fa
     return message.append(reason);
 }
 
+std::string batchWrittenNote(std::string_view fileName, std::uint64_t quantity) {
+    return "The file \"" + withControlsShown(fileName) +
+           "\" was written: " + std::to_string(quantity) +
+           (quantity == 1 ? " password." : " passwords.");
+}
+
 std::string batchOwnerOnlyNotice(std::string_view fileName) {
     return "The file \"" + withControlsShown(fileName) +
            "\" was written, but its file system cannot make it readable by its owner only.";

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the user reads when a batch file cannot be written.
+// What the user reads when a batch file cannot be written, or hears when it has been.
 #pragma once
 
 #include "batch/atomic_file.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,9 @@ std::string batchNotWrittenMessage(std::string_view fileName, std::string_view r
 
 // The whole message for a failed write: which file, what became of it, and why.
 std::string batchFailureMessage(std::string_view fileName, const FileFailure& failure);
+
+// Said to screen readers after a run that wrote `quantity` lines into `fileName`.
+std::string batchWrittenNote(std::string_view fileName, std::uint64_t quantity);
 
 // Said after a run that wrote a new file its file system could not keep from other readers.
 std::string batchOwnerOnlyNotice(std::string_view fileName);

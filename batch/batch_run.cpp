@@ -38,7 +38,7 @@ void BatchRun::showProblem(const QString& fileName, const std::string& reason) c
         MessageIcon::warning);
 }
 
-void BatchRun::run(const QString& fileName, std::uint64_t quantity,
+bool BatchRun::run(const QString& fileName, std::uint64_t quantity,
                    const PasswordAppender& password) {
     const BarScale scale = BarScale::forQuantity(quantity);
     // Hiding the focused button would pass the focus on to the file name box, which selects
@@ -82,6 +82,7 @@ void BatchRun::run(const QString& fileName, std::uint64_t quantity,
         services_.beep.beep();
     else if (status == BatchOutcome::Status::failed)
         services_.messages.show(window_, QString::fromStdString(problem), MessageIcon::warning);
+    return status == BatchOutcome::Status::written;
 }
 
 } // namespace quentara

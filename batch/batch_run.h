@@ -39,9 +39,9 @@ public:
     // Tells the user that `fileName` was not written, and why.
     void showProblem(const QString& fileName, const std::string& reason) const;
 
-    // Writes `quantity` numbered passwords into `fileName`, returning when the file is written,
-    // the run failed, or stop() was asked for meanwhile.
-    void run(const QString& fileName, std::uint64_t quantity, const PasswordAppender& password);
+    // Writes `quantity` numbered passwords into `fileName`, returning when the file is written
+    // (true), the run failed, or stop() was asked for meanwhile.
+    bool run(const QString& fileName, std::uint64_t quantity, const PasswordAppender& password);
     bool isRunning() const { return running_; }
     // Ends the run at its next progress report; the old file stays as it was, except for a file
     // written in place: that is left incomplete, and the message says so.

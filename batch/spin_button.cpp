@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/spin_button.h"
 
+#include "batch/spin_button_accessible.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,6 +29,7 @@ void QtStepTimer::stop() {
 
 SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
+    installSpinButtonAccessible();
 }
 
 SpinButton::Arrow SpinButton::arrowAt(QPoint position) const {
@@ -37,9 +40,9 @@ SpinButton::Arrow SpinButton::arrowAt(QPoint position) const {
 
 void SpinButton::step() {
     if (pressed_ == Arrow::up)
-        emit SpinUp();
+        pressUp();
     else if (pressed_ == Arrow::down)
-        emit SpinDown();
+        pressDown();
 }
 
 void SpinButton::paintEvent(QPaintEvent*) {

@@ -34,6 +34,9 @@ public:
     explicit SpinButton(QWidget* parent = nullptr);
     // Tests hand in a timer they fire themselves.
     void setStepTimer(std::unique_ptr<StepTimer> timer) { repeat_ = std::move(timer); }
+    // One press of an arrow, as a click on it gives: a screen reader's increase and decrease.
+    void pressUp() { emit SpinUp(); }
+    void pressDown() { emit SpinDown(); }
 
 signals:
     void SpinUp();

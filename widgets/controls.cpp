@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/controls.h"
 
+#include "widgets/combo_box_accessible.h"
 #include "widgets/drop_down_combo_box.h"
 
 #include <QCheckBox>
@@ -32,6 +33,12 @@ QLabel* makeLabel(QWidget* page, const char* name, const QString& caption, QRect
 
 void attachLabel(QLabel* label, QWidget* box) {
     label->setBuddy(box);
+    // The colon (and the period of "Quantity:.") joins the caption to its box on the screen; it
+    // is no part of the box's name, and a screen reader would read it out.
+    QString name = label->text();
+    while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char('.')))
+        name.chop(1);
+    nameControl(box, name);
     constexpr int gap = 2;
     const QRect place = label->geometry();
     if (place.right() + gap < box->x() || place.left() >= box->x())
@@ -39,6 +46,12 @@ void attachLabel(QLabel* label, QWidget* box) {
     const int right = box->x() - gap - 1;
     const int width = std::max(label->sizeHint().width(), right + 1 - place.left());
     label->setGeometry(right + 1 - width, place.top(), width, place.height());
+}
+
+void nameControl(QWidget* control, const QString& name) {
+    control->setAccessibleName(name);
+    if (auto* combo = qobject_cast<QComboBox*>(control); combo != nullptr && combo->lineEdit())
+        combo->lineEdit()->setAccessibleName(name);
 }
 
 QCheckBox* makeCheckBox(QWidget* page, const char* name, const QString& caption, QRect place) {
@@ -53,6 +66,7 @@ QLineEdit* makeTextBox(QWidget* page, const char* name, const QString& text, QRe
 
 QComboBox* makeComboBox(QWidget* page, const char* name, const QStringList& items,
                         const QString& text, QRect place) {
+    installComboBoxAccessible();
     auto* combo = placed(new DropDownComboBox(page), name, place);
     combo->addItems(items);
     combo->setInsertPolicy(QComboBox::NoInsert); // Enter must not add typed text to the list

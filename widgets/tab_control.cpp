@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/tab_control.h"
 
+#include "widgets/tab_bar_accessible.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -54,8 +56,9 @@ private:
 
 } // namespace
 
-TabControl::TabControl(int tabHeight, QWidget* parent)
-    : QWidget(parent), tabBar_(new EvenTabBar(tabHeight, this)) {
+TabControl::TabControl(int tabHeight, QWidget* parent) : QWidget(parent) {
+    installTabBarAccessible(); // before the row exists, so it never meets the toolkit's view
+    tabBar_ = new EvenTabBar(tabHeight, this);
     setFocusProxy(tabBar_);
     connect(tabBar_, &QTabBar::currentChanged, this, [this](int index) {
         const int previous = shownIndex_;
@@ -66,6 +69,7 @@ TabControl::TabControl(int tabHeight, QWidget* parent)
 
 QWidget* TabControl::addTab(const QString& caption) {
     auto* page = new QWidget(this);
+    page->setAccessibleName(caption); // a screen reader names the page as the tab
     page->setGeometry(rect());
     page->hide();
     pages_.push_back(page);

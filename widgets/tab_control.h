@@ -34,7 +34,7 @@ protected:
 private:
     void showPage(int index);
 
-    QTabBar* tabBar_;
+    QTabBar* tabBar_ = nullptr;
     std::vector<QWidget*> pages_;
     int shownIndex_ = -1;
 };

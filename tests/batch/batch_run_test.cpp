@@ -106,6 +106,36 @@ TEST_F(BatchWindowTest, ASecondRunReplacesTheFirstWithEmptyPasswordsWhenNothingI
     EXPECT_EQ(readBytes(folder / "pass.txt"), "nr. 1    \r\nnr. 2    \r\nnr. 3    \r\n");
 }
 
+// The beep, for those who do not hear it: a written file is told in the Generate button's
+// accessible description, whose setting assistive tools hear; the tooltip keeps to the strength.
+TEST_F(BatchWindowTest, TheEndOfEachRunIsToldToAssistiveTools) {
+    TempFolder folder;
+    selectFileTab();
+    typeInto("Combo1", "2");
+    setTicks({"Check1", "check2", "Check3"}, false); // digits only
+    typeInto("txtFilename", text(folder / "pass.txt"));
+    const std::string file = "The file \"" + (folder / "pass.txt").string() + "\" was written: ";
+    const std::string strength =
+        "Strength of each password: 6.6 bits (the most likely password: 1 in 2^6.6)";
+    const auto description = [this] {
+        return generateFile()->accessibleDescription().toStdString();
+    };
+
+    typeInto("txtQuantity", "3");
+    click("cmdGenerateFile");
+    EXPECT_EQ(description(), file + "3 passwords.\n" + strength);
+    typeInto("txtQuantity", "1");
+    click("cmdGenerateFile");
+    EXPECT_EQ(description(), file + "1 password.\n" + strength);
+    EXPECT_EQ(generateFile()->toolTip().toStdString(), strength);
+    EXPECT_EQ(beep.count, 2);
+
+    typeInto("txtFilename", text(folder / "missing" / "pass.txt"));
+    click("cmdGenerateFile");
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(description(), strength) << "a failed run leaves no written file to tell of";
+}
+
 TEST_F(BatchWindowTest, ALongRunRepaintsTheBarAtABoundedRateNotPerLine) {
     TempFolder folder;
     selectFileTab();

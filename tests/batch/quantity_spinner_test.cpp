@@ -3,12 +3,23 @@
 #include "batch_window_fixture.h"
 #include "support/row_name.h"
 
+#include <QAccessible>
 #include <QLocale>
 
 namespace quentara {
 namespace {
 
-enum class Action { upArrow, downArrow, keyClick, keyPress, keyRelease, heldKey };
+// increase and decrease: a screen reader's actions on the spinner.
+enum class Action {
+    upArrow,
+    downArrow,
+    keyClick,
+    keyPress,
+    keyRelease,
+    heldKey,
+    increase,
+    decrease
+};
 
 struct SpinCase {
     const char* name;
@@ -26,6 +37,13 @@ protected:
         SpinButton* spin = spinner();
         const QPoint where(spin->width() / 2, up ? 2 : spin->height() - 3);
         QTest::mouseClick(spin, Qt::LeftButton, {}, where);
+    }
+
+    void doAccessibleAction(const QString& action) {
+        QAccessibleInterface* spin = QAccessible::queryAccessibleInterface(spinner());
+        ASSERT_NE(spin->actionInterface(), nullptr);
+        ASSERT_TRUE(spin->actionInterface()->actionNames().contains(action));
+        spin->actionInterface()->doAction(action);
     }
 };
 
@@ -65,32 +83,44 @@ TEST_P(QuantitySpinner, StepsTheQuantityText) {
     case Action::heldKey:
         holdKey(spinner(), row.key, 3);
         break;
+    case Action::increase:
+        doAccessibleAction(QAccessibleActionInterface::increaseAction());
+        break;
+    case Action::decrease:
+        doAccessibleAction(QAccessibleActionInterface::decreaseAction());
+        break;
     }
     EXPECT_EQ(quantity(), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, QuantitySpinner,
-    testing::Values(SpinCase{"upAddsTen", "5000", Action::upArrow, Qt::Key_unknown, "5010"},
-                    SpinCase{"downTakesTen", "5000", Action::downArrow, Qt::Key_unknown, "4990"},
-                    SpinCase{"upFromEmpty", "", Action::upArrow, Qt::Key_unknown, "10"},
-                    SpinCase{"downFromEmpty", "", Action::downArrow, Qt::Key_unknown, "-10"},
-                    SpinCase{"noFloorAtZero", "0", Action::downArrow, Qt::Key_unknown, "-10"},
-                    SpinCase{"leadingNumber", "12abc", Action::upArrow, Qt::Key_unknown, "22"},
-                    SpinCase{"fraction", "7.5", Action::upArrow, Qt::Key_unknown, "17.5"},
-                    SpinCase{"lettersReadAsZero", "abc", Action::downArrow, Qt::Key_unknown, "-10"},
-                    SpinCase{"tooLargeForADoubleStays", hugeNumber.c_str(), Action::upArrow,
-                             Qt::Key_unknown, hugeNumber.c_str()},
-                    SpinCase{"keyClickRewritesPlain", "05", Action::keyClick, Qt::Key_A, "5"},
-                    SpinCase{"keyClickKeepsTheValue", "5000", Action::keyClick, Qt::Key_A, "5000"},
-                    SpinCase{"arrowKeyIsAKeyToo", "5000", Action::keyClick, Qt::Key_Up, "5000"},
-                    // F10 also opens the menu, after the spinner has had both halves of it.
-                    SpinCase{"menuKeyIsAKeyToo", "5000", Action::keyClick, Qt::Key_F10, "5000"},
-                    SpinCase{"keyDownTakesTen", "5000", Action::keyPress, Qt::Key_Space, "4990"},
-                    SpinCase{"keyDownAnyKey", "5000", Action::keyPress, Qt::Key_Up, "4990"},
-                    SpinCase{"keyUpAddsTen", "5000", Action::keyRelease, Qt::Key_Down, "5010"},
-                    SpinCase{"heldKeyEachRepeatTakesTen", "5000", Action::heldKey, Qt::Key_B,
-                             "4970"}),
+    testing::Values(
+        SpinCase{"upAddsTen", "5000", Action::upArrow, Qt::Key_unknown, "5010"},
+        SpinCase{"downTakesTen", "5000", Action::downArrow, Qt::Key_unknown, "4990"},
+        SpinCase{"upFromEmpty", "", Action::upArrow, Qt::Key_unknown, "10"},
+        SpinCase{"downFromEmpty", "", Action::downArrow, Qt::Key_unknown, "-10"},
+        SpinCase{"noFloorAtZero", "0", Action::downArrow, Qt::Key_unknown, "-10"},
+        SpinCase{"leadingNumber", "12abc", Action::upArrow, Qt::Key_unknown, "22"},
+        SpinCase{"fraction", "7.5", Action::upArrow, Qt::Key_unknown, "17.5"},
+        SpinCase{"lettersReadAsZero", "abc", Action::downArrow, Qt::Key_unknown, "-10"},
+        SpinCase{"tooLargeForADoubleStays", hugeNumber.c_str(), Action::upArrow, Qt::Key_unknown,
+                 hugeNumber.c_str()},
+        SpinCase{"keyClickRewritesPlain", "05", Action::keyClick, Qt::Key_A, "5"},
+        SpinCase{"keyClickKeepsTheValue", "5000", Action::keyClick, Qt::Key_A, "5000"},
+        SpinCase{"arrowKeyIsAKeyToo", "5000", Action::keyClick, Qt::Key_Up, "5000"},
+        // F10 also opens the menu, after the spinner has had both halves of it.
+        SpinCase{"menuKeyIsAKeyToo", "5000", Action::keyClick, Qt::Key_F10, "5000"},
+        SpinCase{"keyDownTakesTen", "5000", Action::keyPress, Qt::Key_Space, "4990"},
+        SpinCase{"keyDownAnyKey", "5000", Action::keyPress, Qt::Key_Up, "4990"},
+        SpinCase{"keyUpAddsTen", "5000", Action::keyRelease, Qt::Key_Down, "5010"},
+        SpinCase{"heldKeyEachRepeatTakesTen", "5000", Action::heldKey, Qt::Key_B, "4970"},
+        // A screen reader's steps are the arrows' steps.
+        SpinCase{"increaseAddsTen", "5000", Action::increase, Qt::Key_unknown, "5010"},
+        SpinCase{"decreaseTakesTen", "5000", Action::decrease, Qt::Key_unknown, "4990"},
+        SpinCase{"decreaseNoFloorAtZero", "0", Action::decrease, Qt::Key_unknown, "-10"},
+        SpinCase{"increaseLeadingNumber", "12abc", Action::increase, Qt::Key_unknown, "22"},
+        SpinCase{"increaseFraction", "7.5", Action::increase, Qt::Key_unknown, "17.5"}),
     RowName());
 
 struct LocaleCase {
