@@ -7,6 +7,7 @@
 #include "widgets/message_box.h"
 #include "widgets/program_font.h"
 #include "widgets/program_icon.h"
+#include "widgets/title_bar.h"
 #include "widgets/twips.h"
 
 #include <QCloseEvent>
@@ -49,9 +50,9 @@ void paintTextBlack(QLabel* label) {
 
 } // namespace
 
-frmAbout::frmAbout(AboutServices services)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+frmAbout::frmAbout(AboutServices services, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                         Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       services_(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About")); // replaced by Form_Load before it is seen
@@ -66,6 +67,7 @@ frmAbout::frmAbout(AboutServices services)
     setGeometry(twipsRect(2340, 1935, 5520, 2565));
     setFixedSize(size());
     buildControls();
+    addOwnTitleBarWhereQtDrawsIt(this);
     Form_Load();
 }
 
