@@ -7,6 +7,7 @@
 #include "widgets/message_box.h"
 #include "widgets/program_font.h"
 #include "widgets/program_icon.h"
+#include "widgets/title_bar.h"
 #include "widgets/twips.h"
 
 #include <QCloseEvent>
@@ -43,9 +44,9 @@ void widenForCaptions(std::initializer_list<QPushButton*> column) {
 
 } // namespace
 
-frmAbout::frmAbout(AboutServices services)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+frmAbout::frmAbout(AboutServices services, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                         Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       services_(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About")); // replaced by Form_Load before it is seen
@@ -60,6 +61,7 @@ frmAbout::frmAbout(AboutServices services)
     setGeometry(twipsRect(2340, 1935, 5520, 2565));
     setFixedSize(size());
     buildControls();
+    addOwnTitleBarWhereQtDrawsIt(this);
     Form_Load();
 }
 

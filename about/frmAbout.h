@@ -26,9 +26,10 @@ struct AboutServices {
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    // Builds the dialog and runs Form_Load. It is modeless, has no owner, deletes itself when
-    // closed and does not keep the program running.
-    explicit frmAbout(AboutServices services);
+    // Builds the dialog and runs Form_Load. It is modeless, a window of its own that stays with
+    // `owner` (above it, and gone with it), deletes itself when closed and does not keep the
+    // program running.
+    explicit frmAbout(AboutServices services, QWidget* owner = nullptr);
 
     // Launches the system-information tool, or tells the user it is unavailable.
     void StartSysInfo();

@@ -3,6 +3,7 @@
 
 #include "app/command_request.h"
 #include "app/command_run.h"
+#include "app/window_options.h"
 #include "batch/batch_messages.h"
 #include "batch/quantity_text.h"
 #include "generators/hex_string.h"
@@ -326,6 +327,8 @@ CommandReading readCommandLine(std::span<char* const> args) {
         reader = readHex;
     } else if (command == "username") {
         reader = readUsername;
+    } else if (rest.empty() && isWindowOptionWithValue(command)) {
+        return CommandRefusal{"The option " + std::string(command) + " needs a value.\n" + tryHelp};
     } else {
         return CommandRefusal{"Quentara has no command " + quotedForMessage(command) + ".\n" +
                               tryHelp};
@@ -358,9 +361,10 @@ int runCommandLine(int argc, char* argv[]) {
         argv = pointers.data();
     }
 #endif
-    return carryOut(
-        readCommandLine(std::span<char* const>(argv + 1, static_cast<std::size_t>(argc - 1))),
-        {stdout, stderr});
+    // Qt's options before a command are the window's, and the command line opens none.
+    const std::span<char* const> arguments(argv + 1, static_cast<std::size_t>(argc - 1));
+    return carryOut(readCommandLine(arguments.subspan(windowOptionCount(arguments))),
+                    {stdout, stderr});
 }
 
 } // namespace quentara

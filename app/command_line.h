@@ -5,6 +5,7 @@
 
 #include "app/command_request.h"
 #include "app/command_run.h"
+#include "app/window_options.h"
 
 #include <span>
 
@@ -15,9 +16,13 @@ inline constexpr int exitDone = 0;
 inline constexpr int exitNotWritten = 1;
 inline constexpr int exitBadArgument = 2;
 
-// True when the arguments ask for more than the window.
-inline bool wantsCommandLine(int argc) {
-    return argc > 1;
+// True when the arguments ask for more than the window: anything besides Qt's own options,
+// which QApplication reads.
+inline bool wantsCommandLine(int argc, char* argv[]) {
+    if (argc < 2)
+        return false;
+    const std::span<char* const> arguments(argv + 1, static_cast<std::size_t>(argc - 1));
+    return windowOptionCount(arguments) < arguments.size();
 }
 
 // Reads the arguments after the program's name, at least one: a request, or why not.
@@ -26,8 +31,8 @@ CommandReading readCommandLine(std::span<char* const> arguments);
 // Prints the refusal, or carries out the request; the exit code.
 int carryOut(const CommandReading& reading, CommandStreams streams);
 
-// Reads the program's arguments (argv[1] on) and carries out what they ask for, on standard
-// output and error; the exit code.
+// Reads the program's arguments (argv[1] on, after any leading Qt options) and carries out
+// what they ask for, on standard output and error; the exit code.
 int runCommandLine(int argc, char* argv[]);
 
 } // namespace quentara

@@ -33,7 +33,8 @@ namespace {
 
 constexpr const char* usageText =
     "Usage: quentara [COMMAND [ARGUMENTS]]\n"
-    "Without a command, Quentara opens its window.\n"
+    "Without a command, Quentara opens its window; Qt's own options, such as\n"
+    "-platform NAME, -style NAME or -reverse, go to the window.\n"
     "\n"
     "Commands:\n"
     "  password [--length N] [--classes LIST] [--count N]\n"

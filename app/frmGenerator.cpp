@@ -21,6 +21,7 @@
 #include "widgets/program_font.h"
 #include "widgets/program_icon.h"
 #include "widgets/tab_control.h"
+#include "widgets/title_bar.h"
 #include "widgets/twips.h"
 
 #include <QAction>
@@ -62,6 +63,7 @@ frmGenerator::frmGenerator(Services services, QWidget* parent)
     buildMenus();
     setFocusOrder();
     layout()->setSizeConstraint(QLayout::SetFixedSize); // fixed single border: no resizing
+    addOwnTitleBarWhereQtDrawsIt(this);
     batchRun_ = std::make_unique<BatchRun>(
         this, cmdGenerateFile, prgPrint,
         BatchServices{services_.messages, services_.beep, services_.fileSystem});
@@ -314,8 +316,7 @@ void frmGenerator::mnuExit_Click() {
 }
 
 frmGenerator::~frmGenerator() {
-    // An open About dialog has no owner; it goes with the main window.
-    delete aboutDialog_.data();
+    delete aboutDialog_.data(); // before the services it uses go
 }
 
 void frmGenerator::mnuAbout_Click() {
@@ -324,7 +325,7 @@ void frmGenerator::mnuAbout_Click() {
         delete aboutDialog_.data();
     if (aboutDialog_ == nullptr)
         aboutDialog_ = new frmAbout(
-            AboutServices{services_.messages, services_.registry, services_.sysInfoTool});
+            AboutServices{services_.messages, services_.registry, services_.sysInfoTool}, this);
     aboutDialog_->show();
     aboutDialog_->raise();
     aboutDialog_->activateWindow();

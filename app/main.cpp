@@ -10,8 +10,9 @@
 
 int main(int argc, char* argv[]) {
     quentara::keepMemoryOutOfDumps();
-    // The command line is served before any QApplication exists: it needs no display.
-    if (quentara::wantsCommandLine(argc))
+    // The command line is served before any QApplication exists: it needs no display. Qt's
+    // own options (-platform, -style, ...) alone open the window, which reads them.
+    if (quentara::wantsCommandLine(argc, argv))
         return quentara::runCommandLine(argc, argv);
 
     QApplication app(argc, argv);

@@ -37,13 +37,18 @@ TEST_F(AboutDialog, OpensWithTheProgramsTitleAndVersion) {
     EXPECT_FALSE(about->windowIcon().isNull());
 }
 
-TEST_F(AboutDialog, IsAFixedModelessDialogWithoutOwnerAtItsPlace) {
+TEST_F(AboutDialog, IsAFixedModelessDialogOfTheMainWindowAtItsPlace) {
     frmAbout* about = openAbout();
     ASSERT_NE(about, nullptr);
     // Client area 5520 x 2565 twips, its top-left corner at 2340, 1935 twips on the screen.
     EXPECT_EQ(about->geometry(), QRect(156, 129, 368, 171));
     EXPECT_EQ(about->minimumSize(), about->maximumSize());
-    EXPECT_EQ(about->parentWidget(), nullptr);
+    // A window of its own that the window system keeps with the main window (transient for
+    // it), not a stray top-level one.
+    EXPECT_TRUE(about->isWindow());
+    EXPECT_EQ(about->parentWidget(), window.get());
+    ASSERT_NE(about->windowHandle(), nullptr);
+    EXPECT_EQ(about->windowHandle()->transientParent(), window->windowHandle());
     EXPECT_FALSE(about->isModal());
     EXPECT_EQ(about->windowModality(), Qt::NonModal);
     const Qt::WindowFlags flags = about->windowFlags();
@@ -111,7 +116,8 @@ TEST_F(AboutDialog, NoCaptionIsCutOff) {
 TEST_F(AboutDialog, FocusStartsOnOkAndTabMovesToSystemInfo) {
     frmAbout* about = openAbout();
     ASSERT_NE(about, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    // Not qWaitForWindowActive: a window counts as active while the one it belongs to is.
+    ASSERT_TRUE(QTest::qWaitFor([about] { return QApplication::activeWindow() == about; }));
     auto* ok = part<QPushButton>(about, "cmdOK");
     auto* sysInfo = part<QPushButton>(about, "cmdSysInfo");
     EXPECT_EQ(QApplication::focusWidget(), ok);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real executable, started as a user's shell would, without a display: any window-system
 // start (a QApplication) would fail at once on the "xcb" platform with no DISPLAY.
+#include "app/command_line.h"
 #include "support/row_name.h"
 #include "support/temp_folder.h"
 
@@ -8,6 +9,9 @@
 #include <QRegularExpression>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+#include <vector>
 
 #ifdef __linux__
 #include <csignal>
@@ -113,6 +117,7 @@ TEST(CommandLine, PrintsPasswordsHexStringsAndUserNames) {
         runQuentara({"password", "--length", "16", "--count=5", "--classes", "digits,symbols"});
     expectLines(chosen.out, "[0-9#$%&'()*+]{16}", 5);
     expectLines(runQuentara({"hex", "32"}).out, "[0-9A-F]{8}", 1);
+    expectLines(runQuentara({"-reverse", "-style", "Fusion", "hex", "8"}).out, "[0-9A-F]{2}", 1);
     expectLines(runQuentara({"username", "Åsa", "Ørsted"}).out, "ÅsØrs[0-9]{2}", 1);
     expectLines(runQuentara({"username", "--", "-x", ""}).out, "-x[0-9]{2}", 1);
     // A leading U+FEFF is the first of the two characters taken (reading text drops it, so it
@@ -186,8 +191,107 @@ INSTANTIATE_TEST_SUITE_P(
                 "example:\nquentara username FIRST LAST\n"},
         Refused{"versionWithMore",
                 {"--version", "now"},
-                "\"--version\" takes no further arguments.\n" TRY_HELP}),
+                "\"--version\" takes no further arguments.\n" TRY_HELP},
+        Refused{"windowOptionWithoutValue",
+                {"-reverse", "-platform"},
+                "The option -platform needs a value.\n" TRY_HELP},
+        Refused{"unknownAfterWindowOptions",
+                {"-style", "Fusion", "-widgetcount", "bogus"},
+                "Quentara has no command \"bogus\".\n" TRY_HELP},
+        Refused{"windowOptionInAFormQtDoesNotRead",
+                {"-platform=offscreen"},
+                "Quentara has no command \"-platform=offscreen\".\n" TRY_HELP}),
     RowName());
+
+// Qt's own options, which every Qt program takes, open the window; anything else is a command.
+struct WindowOptions {
+    const char* name;
+    std::vector<std::string> arguments; // after the program's name
+    bool opensWindow;
+};
+
+void PrintTo(const WindowOptions& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class WindowOrCommand : public testing::TestWithParam<WindowOptions> {};
+
+TEST_P(WindowOrCommand, QtsOwnOptionsOpenTheWindow) {
+    std::vector<std::string> arguments = GetParam().arguments;
+    arguments.insert(arguments.begin(), "quentara");
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    EXPECT_EQ(!wantsCommandLine(static_cast<int>(argv.size()), argv.data()),
+              GetParam().opensWindow);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, WindowOrCommand,
+    testing::Values(
+        WindowOptions{"nothing", {}, true},
+        WindowOptions{"platform", {"-platform", "offscreen"}, true},
+        WindowOptions{"platformWithTwoDashes", {"--platform", "wayland"}, true},
+        WindowOptions{"platformPluginPathAndTheme",
+                      {"-platformpluginpath", "/opt/qt", "-platformtheme", "gtk3"},
+                      true},
+        WindowOptions{"plugin", {"-plugin", "evdevkeyboard"}, true},
+        WindowOptions{"style", {"-style", "Fusion"}, true},
+        WindowOptions{"styleAfterEquals", {"-style=Fusion"}, true},
+        WindowOptions{"styleSheetAndWidgetCount", {"-stylesheet", "a.qss", "-widgetcount"}, true},
+        WindowOptions{"styleSheetAfterEquals", {"-stylesheet=a.qss"}, true},
+        WindowOptions{"reverse", {"-reverse"}, true},
+        WindowOptions{
+            "windowGeometryTitleIcon",
+            {"-qwindowgeometry", "100x100+0+0", "-qwindowtitle", "T", "-qwindowicon", "i.png"},
+            true},
+        WindowOptions{"session", {"-session", "s1", "--session=s2"}, true},
+        WindowOptions{"qmlDebugger", {"-qmljsdebugger=port:1234"}, true},
+        WindowOptions{"x11Options",
+                      {"-display", ":1", "-geometry", "10x10", "-title", "T", "-name", "n", "-icon",
+                       "i.png", "-visual", "33"},
+                      true},
+        WindowOptions{"optionThatLooksLikeACommand", {"-qwindowtitle", "password"}, true},
+        WindowOptions{"command", {"password"}, false},
+        WindowOptions{"commandAfterWindowOptions", {"-reverse", "hex", "8"}, false},
+        WindowOptions{"valueMissing", {"-style"}, false},
+        WindowOptions{"equalsWhereQtTakesNone", {"-reverse=1"}, false},
+        WindowOptions{"equalsWhereQtTakesTheNextArgument", {"-platform=offscreen"}, false},
+        WindowOptions{"debuggerWithoutEquals", {"-qmljsdebugger", "port:1234"}, false},
+        WindowOptions{"unknownOption", {"-bogus"}, false},
+        WindowOptions{"unknownAfterWindowOptions", {"-reverse", "--bogus"}, false}),
+    RowName());
+
+#ifdef __linux__
+class WindowOptionsReachQt : public testing::TestWithParam<WindowOptions> {};
+
+// The real program hands the options to QApplication, which finds no display here and stops
+// (a platform that does not exist, or X11 without DISPLAY) instead of opening a window.
+TEST_P(WindowOptionsReachQt, AndNotTheCommandLine) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    process.setProcessEnvironment(environment);
+    QStringList arguments;
+    for (const std::string& argument : GetParam().arguments)
+        arguments << QString::fromStdString(argument);
+    process.start(QStringLiteral(QUENTARA_EXE), arguments);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_TRUE(err.contains("no Qt platform plugin could be initialized")) << err.toStdString();
+    EXPECT_FALSE(err.contains("Quentara")) << err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, WindowOptionsReachQt,
+    testing::Values(
+        WindowOptions{"platform", {"-platform", "nosuchplatform"}, true},
+        WindowOptions{"style", {"-style", "Fusion"}, true},
+        WindowOptions{"reverseAndGeometry", {"-reverse", "-qwindowgeometry", "100x100+0+0"}, true}),
+    RowName());
+#endif
 
 TEST(CommandLine, WritesTheBatchFileInTheWindowsFormat) {
     TempFolder folder;

@@ -98,6 +98,7 @@ TEST_F(MainWindowLayout, ClientAreaIsFixedAndTheWindowHasNoMinimizeOrMaximize) {
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_TRUE(flags & Qt::MSWindowsFixedSizeDialogHint) << "no sizing border on Windows";
+    EXPECT_FALSE(flags & Qt::FramelessWindowHint) << "the window system draws the title bar here";
 }
 
 struct Placement {
