@@ -352,9 +352,9 @@ int carryOut(const CommandReading& reading, CommandStreams streams) {
 int runCommandLine(int argc, char* argv[]) {
 #ifdef _WIN32
     useStartingConsole();
-    std::vector<std::string> arguments = utf8Arguments();
+    std::vector<std::string> utf8 = utf8Arguments();
     std::vector<char*> pointers;
-    for (std::string& argument : arguments)
+    for (std::string& argument : utf8)
         pointers.push_back(argument.data());
     if (pointers.size() >= 2) { // else the C runtime's arguments, as the next best
         argc = static_cast<int>(pointers.size());
