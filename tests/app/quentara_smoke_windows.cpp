@@ -25,8 +25,11 @@ void check(bool held, const char* what, const std::string& detail = {}) {
 
 HWND waitForWindow(const wchar_t* title) {
     for (int attempt = 0; attempt < 300; ++attempt) {
-        if (HWND window = FindWindowW(nullptr, title))
+        // Qt names the window before it gives it its size and shows it.
+        if (HWND window = FindWindowW(nullptr, title); window && IsWindowVisible(window)) {
+            Sleep(400);
             return window;
+        }
         Sleep(100);
     }
     return nullptr;
