@@ -28,6 +28,10 @@ std::string waitForMarker(const std::filesystem::path& program) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     for (int attempt = 0; attempt < 50 && readBytes(marker).empty(); ++attempt)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    // A running program cannot be deleted: without this wait its folder outlives the test.
+    std::error_code running;
+    for (int attempt = 0; attempt < 250 && !std::filesystem::remove(program, running); ++attempt)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     return readBytes(marker);
 }
 
