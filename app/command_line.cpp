@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include "app/command_console.h"
 #include "app/command_request.h"
 #include "app/command_run.h"
 #include "app/window_options.h"
@@ -10,8 +11,6 @@
 #include "generators/length_text.h"
 #include "generators/text_scan.h"
 
-#include <QString>
-#include <QStringDecoder>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -20,12 +19,6 @@
 #include <string_view>
 #include <variant>
 #include <vector>
-
-#ifdef _WIN32
-#include <windows.h>
-// shellapi.h needs windows.h first.
-#include <shellapi.h>
-#endif
 
 namespace quentara {
 namespace {
@@ -110,28 +103,8 @@ std::variant<ClassTicks, std::string> readClasses(std::string_view list) {
     return ticks;
 }
 
-std::string countMessage(QuantityProblem problem, std::string_view text) {
-    std::string what = "The count " + quotedForMessage(text);
-    switch (problem) {
-    case QuantityProblem::notANumber:
-        what = text.empty() ? "No count was given." : what + " is not a number.";
-        break;
-    case QuantityProblem::grouped:
-        what += groupedDigitsNote(NumberMarks{}.group);
-        break;
-    case QuantityProblem::notWhole:
-        what += " is not a whole number.";
-        break;
-    case QuantityProblem::tooSmall:
-        what += " is below 1.";
-        break;
-    case QuantityProblem::tooLarge:
-    case QuantityProblem::none:
-        what += " is too large.";
-        break;
-    }
-    return what + "\nType a whole number of passwords from 1 to 999999999999999, for example 10.";
-}
+// The count of passwords is read as the batch file's quantity of lines.
+constexpr QuantityWords countWords{"count", "passwords", "10"};
 
 // Length and classes, as the Easy and File Generator tabs read their boxes, then refused where
 // they can only give empty passwords; `refuse` turns a problem into the command's message.
@@ -181,7 +154,7 @@ CommandReading readPassword(const Arguments& read) {
     const std::string countText = read.count.value_or("1");
     const QuantityReading count = readQuantityText(countText);
     if (count.problem != QuantityProblem::none)
-        return CommandRefusal{countMessage(count.problem, countText)};
+        return CommandRefusal{quantityProblemMessage(count.problem, countText, {}, countWords)};
     request.count = count.quantity;
     return request;
 }
@@ -196,12 +169,7 @@ CommandReading readFile(const Arguments& read) {
     if (auto refusal = refuseExtra("file", read, 1))
         return *refusal;
     request.fileName = read.plain[0];
-#ifdef _WIN32
-    request.path = std::filesystem::path( // UTF-8, as the arguments are read on Windows
-        std::u8string(request.fileName.begin(), request.fileName.end()));
-#else
-    request.path = std::filesystem::path(request.fileName); // the bytes as given
-#endif
+    request.path = pathFromArgument(request.fileName);
     // The window's order: the quantity, then the length and classes, all before the disk is
     // touched.
     auto notWritten = [&](const std::string& reason) {
@@ -234,21 +202,6 @@ CommandReading readHex(const Arguments& read) {
     return request;
 }
 
-// The user name is built from UTF-8 text; arguments come in the system's encoding, which on
-// Windows is already UTF-8 (see the end of this file).
-std::string utf8FromArgument(const std::string& argument) {
-#ifdef _WIN32
-    return argument;
-#else
-    // A leading U+FEFF stays, as it does in the window's name boxes.
-    QStringDecoder toUtf16(QStringDecoder::System, QStringDecoder::Flag::Stateless |
-                                                       QStringDecoder::Flag::ConvertInitialBom);
-    return QString(
-               toUtf16(QByteArrayView(argument.data(), static_cast<qsizetype>(argument.size()))))
-        .toStdString();
-#endif
-}
-
 CommandReading readUsername(const Arguments& read) {
     CommandRequest request;
     request.kind = CommandRequest::Kind::username;
@@ -262,40 +215,6 @@ CommandReading readUsername(const Arguments& read) {
     request.lastName = utf8FromArgument(read.plain[1]);
     return request;
 }
-
-#ifdef _WIN32
-// The C runtime's arguments are in the system's code page, which cannot hold every file name
-// (a Cyrillic one under a Western code page turns into question marks). The wide command line
-// holds them all; it is read here as UTF-8.
-std::vector<std::string> utf8Arguments() {
-    std::vector<std::string> arguments;
-    int count = 0;
-    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (wide == nullptr)
-        return arguments;
-    for (int i = 0; i < count; ++i)
-        arguments.push_back(QStringView(wide[i]).toUtf8().toStdString()); // keeps a leading U+FEFF
-    LocalFree(wide);
-    return arguments;
-}
-
-// A program built for the window starts without a console of its own, so the command line's
-// output would vanish: it goes to the console it was started from, unless it is redirected.
-void useStartingConsole() {
-    const auto unattached = [](DWORD stream) {
-        const HANDLE handle = GetStdHandle(stream);
-        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
-    };
-    const bool output = unattached(STD_OUTPUT_HANDLE);
-    const bool errors = unattached(STD_ERROR_HANDLE);
-    if (!(output || errors) || !AttachConsole(ATTACH_PARENT_PROCESS))
-        return;
-    if (output)
-        std::freopen("CONOUT$", "w", stdout);
-    if (errors)
-        std::freopen("CONOUT$", "w", stderr);
-}
-#endif
 
 } // namespace
 
@@ -350,19 +269,13 @@ int carryOut(const CommandReading& reading, CommandStreams streams) {
 }
 
 int runCommandLine(int argc, char* argv[]) {
-#ifdef _WIN32
     useStartingConsole();
-    std::vector<std::string> utf8 = utf8Arguments();
+    std::vector<std::string> texts = programArguments(argc, argv);
     std::vector<char*> pointers;
-    for (std::string& argument : utf8)
-        pointers.push_back(argument.data());
-    if (pointers.size() >= 2) { // else the C runtime's arguments, as the next best
-        argc = static_cast<int>(pointers.size());
-        argv = pointers.data();
-    }
-#endif
+    for (std::string& text : texts)
+        pointers.push_back(text.data());
     // Qt's options before a command are the window's, and the command line opens none.
-    const std::span<char* const> arguments(argv + 1, static_cast<std::size_t>(argc - 1));
+    const std::span<char* const> arguments = std::span<char* const>(pointers).subspan(1);
     return carryOut(readCommandLine(arguments.subspan(windowOptionCount(arguments))),
                     {stdout, stderr});
 }

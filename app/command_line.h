@@ -5,16 +5,12 @@
 
 #include "app/command_request.h"
 #include "app/command_run.h"
+#include "app/exit_codes.h"
 #include "app/window_options.h"
 
 #include <span>
 
 namespace quentara {
-
-// Exit codes: 0 done, 1 the output could not be written, 2 a bad argument.
-inline constexpr int exitDone = 0;
-inline constexpr int exitNotWritten = 1;
-inline constexpr int exitBadArgument = 2;
 
 // True when the arguments ask for more than the window: anything besides Qt's own options,
 // which QApplication reads.

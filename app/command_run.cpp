@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_run.h"
 
-#include "app/command_line.h"
+#include "app/command_console.h"
+#include "app/exit_codes.h"
 #include "app/grapheme_boundaries.h"
 #include "app/stop_signals.h"
 #include "batch/batch_file.h"
@@ -17,16 +18,6 @@
 #include <cstdio>
 #include <string>
 #include <system_error>
-
-#ifdef _WIN32
-#include <io.h>
-#define QUENTARA_ISATTY _isatty
-#define QUENTARA_FILENO _fileno
-#else
-#include <unistd.h>
-#define QUENTARA_ISATTY isatty
-#define QUENTARA_FILENO fileno
-#endif
 
 namespace quentara {
 namespace {
@@ -99,7 +90,7 @@ void showProgress(std::FILE* err, const CommandRequest& request, std::uint64_t l
 }
 
 int writeFile(const CommandRequest& request, CommandStreams streams) {
-    const bool onTerminal = QUENTARA_ISATTY(QUENTARA_FILENO(streams.err)) != 0;
+    const bool onTerminal = isTerminal(streams.err);
     SystemFileLayer files;
     const StopOnSignals stopOnSignals;
     ProgressPacer pacer(
