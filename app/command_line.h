@@ -27,6 +27,10 @@ CommandReading readCommandLine(std::span<char* const> arguments);
 // Prints the refusal, or carries out the request; the exit code.
 int carryOut(const CommandReading& reading, CommandStreams streams);
 
+// Reads the arguments after the program's name, leading Qt options skipped, and carries out
+// what they ask for; the exit code.
+int carryOutArguments(std::span<char* const> arguments, CommandStreams streams);
+
 // Reads the program's arguments (argv[1] on, after any leading Qt options) and carries out
 // what they ask for, on standard output and error; the exit code.
 int runCommandLine(int argc, char* argv[]);
