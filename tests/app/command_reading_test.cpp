@@ -6,6 +6,8 @@
 #include "support/row_name.h"
 #include "support/temp_folder.h"
 
+#include <QRegularExpression>
+#include <QString>
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -247,6 +249,36 @@ INSTANTIATE_TEST_SUITE_P(
         WindowOptions{"debuggerWithoutEquals", {"-qmljsdebugger", "port:1234"}, false},
         WindowOptions{"unknownOption", {"-bogus"}, false},
         WindowOptions{"unknownAfterWindowOptions", {"-reverse", "--bogus"}, false}),
+    RowName());
+
+struct Output {
+    const char* name;
+    std::vector<std::string> arguments;
+    const char* line; // a pattern every line matches
+    int lines;
+};
+
+class PrintedOutput : public testing::TestWithParam<Output> {};
+
+TEST_P(PrintedOutput, IsLinesOfTheRightShape) {
+    const Printed printed = carryOutHere(GetParam().arguments);
+    EXPECT_EQ(printed.exitCode, 0);
+    EXPECT_EQ(printed.err, "");
+    const QRegularExpression pattern(
+        QStringLiteral("\\A(%1\n){%2}\\z").arg(GetParam().line).arg(GetParam().lines));
+    EXPECT_TRUE(pattern.match(QString::fromStdString(printed.out)).hasMatch()) << printed.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PrintedOutput,
+    testing::Values(
+        Output{"passwordDefaults", {"password"}, "[A-Za-z0-9#$%&'()*+]{6}", 1},
+        Output{"passwordChosen",
+               {"password", "--length", "16", "--count=5", "--classes", "digits,symbols"},
+               "[0-9#$%&'()*+]{16}",
+               5},
+        Output{"hex", {"hex", "32"}, "[0-9A-F]{8}", 1},
+        Output{"usernameAfterDoubleDash", {"username", "--", "-x", ""}, "-x[0-9]{2}", 1}),
     RowName());
 
 TEST(CommandReading, RefusedFileArgumentsLeaveTheFileAsItWas) {
