@@ -75,8 +75,7 @@ std::variant<Arguments, CommandRefusal> readArguments(const Command& command,
 // The plain arguments first, then the options in the command's order, each from its default
 // text where it is not given.
 CommandReading readCommand(const Command& command, const Arguments& read) {
-    CommandRequest request;
-    request.kind = command.kind;
+    CommandRequest request = command.start();
     const std::size_t expected = argumentCount(command);
     const std::string name(command.name);
     if (read.plain.size() < expected)
@@ -110,10 +109,9 @@ CommandReading readCommandLine(std::span<char* const> args) {
         if (!rest.empty())
             return CommandRefusal{quotedForMessage(command) + " takes no further arguments.\n" +
                                   tryHelp};
-        CommandRequest request;
-        request.kind =
-            command == "--version" ? CommandRequest::Kind::version : CommandRequest::Kind::help;
-        return request;
+        if (command == "--version")
+            return CommandRequest{VersionRequest{}};
+        return CommandRequest{HelpRequest{}};
     }
 
     const auto commands = commandTable();
@@ -130,7 +128,7 @@ CommandReading readCommandLine(std::span<char* const> args) {
     if (auto* refusal = std::get_if<CommandRefusal>(&read))
         return *refusal;
     if (std::get<Arguments>(read).help)
-        return CommandRequest{};
+        return CommandRequest{HelpRequest{}};
     return readCommand(*found, std::get<Arguments>(read));
 }
 

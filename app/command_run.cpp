@@ -46,23 +46,24 @@ int printLine(CommandStreams streams, const std::string& text) {
 
 // "Writing passwords.txt: 42% (420000 of 1000000 lines)", rewritten in place. The name's
 // control characters are shown, not sent: the line goes to a terminal.
-void showProgress(std::FILE* err, const CommandRequest& request, std::uint64_t line) {
+void showProgress(std::FILE* err, const FileRequest& request, std::uint64_t line) {
     const std::uint64_t done = line - 1; // the line reported is about to be made
     std::fprintf(err, "\rWriting %s: %llu%% (%llu of %llu lines)",
                  withControlsShown(request.fileName).c_str(),
-                 static_cast<unsigned long long>(done * 100 / request.count),
+                 static_cast<unsigned long long>(done * 100 / request.quantity),
                  static_cast<unsigned long long>(done),
-                 static_cast<unsigned long long>(request.count));
+                 static_cast<unsigned long long>(request.quantity));
 }
 
 } // namespace
 
-int printPasswords(const CommandRequest& request, CommandStreams streams) {
+int printPasswords(const CommandRequest& command, CommandStreams streams) {
+    const auto& request = std::get<PasswordRequest>(command);
     std::string buffer;
-    buffer.reserve(blockSize + static_cast<std::size_t>(request.length) + 1);
+    buffer.reserve(blockSize + static_cast<std::size_t>(request.rule.length) + 1);
     bool written = true;
     for (std::uint64_t i = 0; i < request.count && written; ++i) {
-        appendPassword(buffer, request.length, request.ticks);
+        appendPassword(buffer, request.rule.length, request.rule.ticks);
         buffer += '\n';
         if (buffer.size() >= blockSize) {
             written = writeOut(streams.out, buffer);
@@ -72,12 +73,13 @@ int printPasswords(const CommandRequest& request, CommandStreams streams) {
     return finishOutput(streams, written && writeOut(streams.out, buffer));
 }
 
-int writeFile(const CommandRequest& request, CommandStreams streams) {
+int writeFile(const CommandRequest& command, CommandStreams streams) {
+    const auto& request = std::get<FileRequest>(command);
     const bool onTerminal = isTerminal(streams.err);
     SystemFileLayer files;
     const StopOnSignals stopOnSignals;
     ProgressPacer pacer(
-        request.count,
+        request.quantity,
         [&](std::uint64_t line) {
             if (onTerminal)
                 showProgress(streams.err, request, line);
@@ -85,13 +87,13 @@ int writeFile(const CommandRequest& request, CommandStreams streams) {
         },
         std::chrono::milliseconds(100));
     const PasswordAppender password = [&](std::string& line) {
-        appendPassword(line, request.length, request.ticks);
+        appendPassword(line, request.rule.length, request.rule.ticks);
     };
     const BatchOutcome outcome =
-        writeBatchFile(files, request.path, request.count, password, pacer);
+        writeBatchFile(files, request.path, request.quantity, password, pacer);
     if (onTerminal) {
         if (outcome.status == BatchOutcome::Status::written)
-            showProgress(streams.err, request, request.count + 1);
+            showProgress(streams.err, request, request.quantity + 1);
         std::fputc('\n', streams.err);
     }
     switch (outcome.status) {
@@ -115,23 +117,20 @@ int writeFile(const CommandRequest& request, CommandStreams streams) {
 }
 
 int printHex(const CommandRequest& request, CommandStreams streams) {
-    return printLine(streams, composeHexString(request.bitsItem));
+    return printLine(streams, composeHexString(std::get<HexRequest>(request).bitsItem));
 }
 
 int printUsername(const CommandRequest& request, CommandStreams streams) {
+    const auto& names = std::get<UsernameRequest>(request);
     return printLine(streams,
-                     composeUsername(request.firstName, request.lastName, GraphemeBoundaries()));
+                     composeUsername(names.firstName, names.lastName, GraphemeBoundaries()));
 }
 
 int runCommand(const CommandRequest& request, CommandStreams streams) {
-    switch (request.kind) {
-    case CommandRequest::Kind::help:
+    if (std::holds_alternative<HelpRequest>(request))
         return finishOutput(streams, writeOut(streams.out, usageText()));
-    case CommandRequest::Kind::version:
+    if (std::holds_alternative<VersionRequest>(request))
         return printLine(streams, std::string(programName) + " " + programVersion);
-    default:
-        break;
-    }
     // Passwords are only ever drawn from the operating system's secure source.
     if (!startSecureRandom()) {
         std::fputs("Quentara cannot start: the operating system's secure random source is not "
@@ -140,7 +139,7 @@ int runCommand(const CommandRequest& request, CommandStreams streams) {
         return exitNotWritten;
     }
     for (const Command& command : commandTable())
-        if (command.kind == request.kind)
+        if (command.start().index() == request.index())
             return command.run(request, streams);
     return exitDone;
 }

@@ -13,6 +13,13 @@
 namespace quentara {
 namespace {
 
+// The rule of the commands that make passwords.
+PasswordRule& ruleOf(CommandRequest& request) {
+    if (auto* file = std::get_if<FileRequest>(&request))
+        return file->rule;
+    return std::get<PasswordRequest>(request).rule;
+}
+
 // As the Easy and File Generator tabs read their length box, then refused where it can only
 // give empty passwords: the window shows its empty result, but printed or written, an empty
 // password would pass for a real one.
@@ -24,7 +31,7 @@ std::optional<std::string> readLength(std::string_view text, CommandRequest& req
         return "The length " + quotedForMessage(text) +
                " gives empty passwords.\nType a whole number of characters from 1 to " +
                std::to_string(maxPasswordLength) + ", for example 12.";
-    request.length = length.length;
+    ruleOf(request).length = length.length;
     return std::nullopt;
 }
 
@@ -51,7 +58,7 @@ std::optional<std::string> readClasses(std::string_view list, CommandRequest& re
     if (!drawsCharacters(ticks))
         return "No character class is chosen.\nName at least one of upper,lower,digits,symbols, "
                "separated by commas.";
-    request.ticks = ticks;
+    ruleOf(request).ticks = ticks;
     return std::nullopt;
 }
 
@@ -62,7 +69,7 @@ std::optional<std::string> readCount(std::string_view text, CommandRequest& requ
     const QuantityReading count = readQuantityText(text);
     if (count.problem != QuantityProblem::none)
         return quantityProblemMessage(count.problem, text, {}, countWords);
-    request.count = count.quantity;
+    std::get<PasswordRequest>(request).count = count.quantity;
     return std::nullopt;
 }
 
@@ -70,21 +77,23 @@ std::optional<std::string> readQuantity(std::string_view text, CommandRequest& r
     const QuantityReading quantity = readQuantityText(text);
     if (quantity.problem != QuantityProblem::none)
         return quantityProblemMessage(quantity.problem, text);
-    request.count = quantity.quantity;
+    std::get<FileRequest>(request).quantity = quantity.quantity;
     return std::nullopt;
 }
 
 std::optional<std::string> readPath(const std::vector<std::string>& plain,
                                     CommandRequest& request) {
-    request.fileName = plain[0];
-    request.path = pathFromArgument(request.fileName);
+    auto& file = std::get<FileRequest>(request);
+    file.fileName = plain[0];
+    file.path = pathFromArgument(file.fileName);
     return std::nullopt;
 }
 
 std::optional<std::string> readBits(const std::vector<std::string>& plain,
                                     CommandRequest& request) {
-    request.bitsItem = plain[0] + " bits"; // the list item, exactly as the window offers it
-    if (hexCharacterCount(request.bitsItem) == 0)
+    auto& hex = std::get<HexRequest>(request);
+    hex.bitsItem = plain[0] + " bits"; // the list item, exactly as the window offers it
+    if (hexCharacterCount(hex.bitsItem) == 0)
         return "The number of bits " + quotedForMessage(plain[0]) +
                " is not offered.\nType one of 4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096, "
                "8192.";
@@ -93,13 +102,14 @@ std::optional<std::string> readBits(const std::vector<std::string>& plain,
 
 std::optional<std::string> readNames(const std::vector<std::string>& plain,
                                      CommandRequest& request) {
-    request.firstName = utf8FromArgument(plain[0]);
-    request.lastName = utf8FromArgument(plain[1]);
+    auto& names = std::get<UsernameRequest>(request);
+    names.firstName = utf8FromArgument(plain[0]);
+    names.lastName = utf8FromArgument(plain[1]);
     return std::nullopt;
 }
 
 std::string fileNotWritten(const CommandRequest& request, std::string reason) {
-    return batchNotWrittenMessage(request.fileName, reason);
+    return batchNotWrittenMessage(std::get<FileRequest>(request).fileName, reason);
 }
 
 constexpr std::string_view lengthHelp = "the number of characters of each password";
@@ -129,13 +139,17 @@ constexpr std::string_view hexHelp[] = {
 constexpr std::string_view usernameHelp[] = {
     "Prints a user name: two characters of FIRST, three of LAST and two random digits."};
 
-constexpr Command commands[] = {{"password", CommandRequest::Kind::password, "", "", "",
-                                 passwordOptions, nullptr, nullptr, printPasswords, passwordHelp},
-                                {"file", CommandRequest::Kind::file, "PATH",
+template <typename Request> CommandRequest start() {
+    return Request{};
+}
+
+constexpr Command commands[] = {{"password", start<PasswordRequest>, "", "", "", passwordOptions,
+                                 nullptr, nullptr, printPasswords, passwordHelp},
+                                {"file", start<FileRequest>, "PATH",
                                  "the path of the file to write", "quentara file passwords.txt",
                                  fileOptions, readPath, fileNotWritten, writeFile, fileHelp},
                                 {"hex",
-                                 CommandRequest::Kind::hex,
+                                 start<HexRequest>,
                                  "BITS",
                                  "a number of bits",
                                  "quentara hex 128",
@@ -145,7 +159,7 @@ constexpr Command commands[] = {{"password", CommandRequest::Kind::password, "",
                                  printHex,
                                  hexHelp},
                                 {"username",
-                                 CommandRequest::Kind::username,
+                                 start<UsernameRequest>,
                                  "FIRST LAST",
                                  "a first and a last name",
                                  "quentara username FIRST LAST",

@@ -35,7 +35,7 @@ using RefusalWording = std::string (*)(const CommandRequest& request, std::strin
 
 struct Command {
     std::string_view name;
-    CommandRequest::Kind kind;
+    CommandRequest (*start)();              // the command's request before any argument is read
     std::string_view arguments;             // "FIRST LAST": one word a plain argument
     std::string_view needs;                 // "a first and a last name", when they are missing
     std::string_view example;               // "quentara username FIRST LAST"
