@@ -99,7 +99,7 @@ int writeFile(const CommandRequest& command, CommandStreams streams) {
     switch (outcome.status) {
     case BatchOutcome::Status::written:
         if (outcome.ownerOnlyRefused)
-            std::fprintf(stderr, "%s\n", batchOwnerOnlyNotice(request.fileName).c_str());
+            std::fprintf(streams.err, "%s\n", batchOwnerOnlyNotice(request.fileName).c_str());
         return exitDone;
     case BatchOutcome::Status::failed:
         std::fprintf(streams.err, "%s\n",
