@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include "app/command_console.h"
 #include "app/command_request.h"
 #include "app/command_run.h"
+#include "app/command_table.h"
 #include "app/window_options.h"
-#include "batch/batch_messages.h"
-#include "batch/quantity_text.h"
-#include "generators/hex_string.h"
-#include "generators/length_text.h"
 #include "generators/text_scan.h"
 
-#include <QString>
-#include <QStringDecoder>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -21,12 +17,6 @@
 #include <variant>
 #include <vector>
 
-#ifdef _WIN32
-#include <windows.h>
-// shellapi.h needs windows.h first.
-#include <shellapi.h>
-#endif
-
 namespace quentara {
 namespace {
 
@@ -35,18 +25,15 @@ constexpr const char* tryHelp = "Type \"quentara --help\" for what Quentara unde
 // The options and plain arguments after a command, in "--name value" or "--name=value" form;
 // after "--" every argument is plain, so a name may begin with "-".
 struct Arguments {
-    std::optional<std::string> length;
-    std::optional<std::string> classes;
-    std::optional<std::string> count;
-    std::optional<std::string> quantity;
+    std::vector<std::optional<std::string>> values; // one for each of the command's options
     std::vector<std::string> plain;
     bool help = false;
 };
 
-std::variant<Arguments, CommandRefusal> readArguments(std::string_view command,
-                                                      std::span<char* const> args,
-                                                      std::span<const std::string_view> options) {
+std::variant<Arguments, CommandRefusal> readArguments(const Command& command,
+                                                      std::span<char* const> args) {
     Arguments read;
+    read.values.resize(command.options.size());
     bool onlyPlain = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
@@ -64,11 +51,13 @@ std::variant<Arguments, CommandRefusal> readArguments(std::string_view command,
         }
         const std::size_t equals = arg.find('=');
         const std::string_view name = arg.substr(0, equals);
-        const bool known = name.starts_with("--") && std::find(options.begin(), options.end(),
-                                                               name.substr(2)) != options.end();
-        if (!known) {
-            return CommandRefusal{"The command \"" + std::string(command) + "\" has no option " +
-                                  quotedForMessage(name) + ".\n" + tryHelp};
+        const auto option = std::find_if(
+            command.options.begin(), command.options.end(), [&](const CommandOption& known) {
+                return name.starts_with("--") && name.substr(2) == known.name;
+            });
+        if (option == command.options.end()) {
+            return CommandRefusal{"The command \"" + std::string(command.name) +
+                                  "\" has no option " + quotedForMessage(name) + ".\n" + tryHelp};
         }
         std::string value;
         if (equals != std::string_view::npos)
@@ -78,224 +67,38 @@ std::variant<Arguments, CommandRefusal> readArguments(std::string_view command,
         else
             return CommandRefusal{"The option " + std::string(name) + " needs a value.\n" +
                                   tryHelp};
-        std::optional<std::string>* slot = name == "--length"    ? &read.length
-                                           : name == "--classes" ? &read.classes
-                                           : name == "--count"   ? &read.count
-                                                                 : &read.quantity;
-        *slot = std::move(value);
+        read.values[static_cast<std::size_t>(option - command.options.begin())] = std::move(value);
     }
     return read;
 }
 
-// "upper,lower,digits,symbols" in any order and choice; empty ticks no class, as unticking
-// every box does in the window (and is then refused).
-std::variant<ClassTicks, std::string> readClasses(std::string_view list) {
-    ClassTicks ticks;
-    while (!trimBlanks(list).empty()) {
-        const std::size_t comma = list.find(',');
-        const std::string_view name = trimBlanks(list.substr(0, comma));
-        if (name == "upper")
-            ticks.uppercase = true;
-        else if (name == "lower")
-            ticks.lowercase = true;
-        else if (name == "digits")
-            ticks.digits = true;
-        else if (name == "symbols")
-            ticks.symbols = true;
-        else
-            return "The character class " + quotedForMessage(name) + " is unknown.\n" +
-                   "Name the classes separated by commas, from upper,lower,digits,symbols.";
-        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+// The plain arguments first, then the options in the command's order, each from its default
+// text where it is not given.
+CommandReading readCommand(const Command& command, const Arguments& read) {
+    CommandRequest request = command.start();
+    const std::size_t expected = argumentCount(command);
+    const std::string name(command.name);
+    if (read.plain.size() < expected)
+        return CommandRefusal{"The command \"" + name + "\" needs " + std::string(command.needs) +
+                              ", for example:\n" + std::string(command.example)};
+    if (read.plain.size() > expected)
+        return CommandRefusal{"The command \"" + name + "\" does not take " +
+                              quotedForMessage(read.plain[expected]) + ".\n" + tryHelp};
+    if (command.readArguments != nullptr)
+        if (auto problem = command.readArguments(read.plain, request))
+            return CommandRefusal{std::move(*problem)};
+    for (std::size_t i = 0; i < command.options.size(); ++i) {
+        const CommandOption& option = command.options[i];
+        if (!read.values[i] && option.defaultText == nullptr)
+            continue;
+        const std::string text = read.values[i].value_or(option.defaultText);
+        if (auto problem = option.read(text, request))
+            return CommandRefusal{command.refusal != nullptr
+                                      ? command.refusal(request, std::move(*problem))
+                                      : std::move(*problem)};
     }
-    return ticks;
-}
-
-std::string countMessage(QuantityProblem problem, std::string_view text) {
-    std::string what = "The count " + quotedForMessage(text);
-    switch (problem) {
-    case QuantityProblem::notANumber:
-        what = text.empty() ? "No count was given." : what + " is not a number.";
-        break;
-    case QuantityProblem::grouped:
-        what += groupedDigitsNote(NumberMarks{}.group);
-        break;
-    case QuantityProblem::notWhole:
-        what += " is not a whole number.";
-        break;
-    case QuantityProblem::tooSmall:
-        what += " is below 1.";
-        break;
-    case QuantityProblem::tooLarge:
-    case QuantityProblem::none:
-        what += " is too large.";
-        break;
-    }
-    return what + "\nType a whole number of passwords from 1 to 999999999999999, for example 10.";
-}
-
-// Length and classes, as the Easy and File Generator tabs read their boxes, then refused where
-// they can only give empty passwords; `refuse` turns a problem into the command's message.
-template <typename Refuse>
-std::optional<CommandRefusal> readPasswordRule(const Arguments& read,
-                                               std::string_view defaultLength,
-                                               CommandRequest& request, Refuse refuse) {
-    const std::string lengthText = read.length.value_or(std::string(defaultLength));
-    const LengthReading length = readLengthText(lengthText);
-    if (length.problem != LengthProblem::none)
-        return refuse(lengthProblemMessage(length.problem, lengthText));
-    // The window shows its empty result; printed or written, an empty password would pass for
-    // a real one.
-    if (length.length < 1)
-        return refuse("The length " + quotedForMessage(lengthText) +
-                      " gives empty passwords.\nType a whole number of characters from 1 to " +
-                      std::to_string(maxPasswordLength) + ", for example 12.");
-    request.length = length.length;
-    if (read.classes) {
-        auto ticks = readClasses(*read.classes);
-        if (auto* problem = std::get_if<std::string>(&ticks))
-            return refuse(*problem);
-        request.ticks = std::get<ClassTicks>(ticks);
-    }
-    if (!drawsCharacters(request.ticks))
-        return refuse("No character class is chosen.\nName at least one of "
-                      "upper,lower,digits,symbols, separated by commas.");
-    return std::nullopt;
-}
-
-std::optional<CommandRefusal> refuseExtra(std::string_view command, const Arguments& read,
-                                          std::size_t expected) {
-    if (read.plain.size() <= expected)
-        return std::nullopt;
-    return CommandRefusal{"The command \"" + std::string(command) + "\" does not take " +
-                          quotedForMessage(read.plain[expected]) + ".\n" + tryHelp};
-}
-
-CommandReading readPassword(const Arguments& read) {
-    CommandRequest request;
-    request.kind = CommandRequest::Kind::password;
-    if (auto refusal = refuseExtra("password", read, 0))
-        return *refusal;
-    auto asIs = [](std::string message) { return CommandRefusal{std::move(message)}; };
-    if (auto refusal = readPasswordRule(read, "6", request, asIs))
-        return *refusal;
-    const std::string countText = read.count.value_or("1");
-    const QuantityReading count = readQuantityText(countText);
-    if (count.problem != QuantityProblem::none)
-        return CommandRefusal{countMessage(count.problem, countText)};
-    request.count = count.quantity;
     return request;
 }
-
-CommandReading readFile(const Arguments& read) {
-    CommandRequest request;
-    request.kind = CommandRequest::Kind::file;
-    if (read.plain.empty())
-        return CommandRefusal{
-            "The command \"file\" needs the path of the file to write, for example:\n"
-            "quentara file passwords.txt"};
-    if (auto refusal = refuseExtra("file", read, 1))
-        return *refusal;
-    request.fileName = read.plain[0];
-#ifdef _WIN32
-    request.path = std::filesystem::path( // UTF-8, as the arguments are read on Windows
-        std::u8string(request.fileName.begin(), request.fileName.end()));
-#else
-    request.path = std::filesystem::path(request.fileName); // the bytes as given
-#endif
-    // The window's order: the quantity, then the length and classes, all before the disk is
-    // touched.
-    auto notWritten = [&](const std::string& reason) {
-        return CommandRefusal{batchNotWrittenMessage(request.fileName, reason)};
-    };
-    const std::string quantityText = read.quantity.value_or("5000");
-    const QuantityReading quantity = readQuantityText(quantityText);
-    if (quantity.problem != QuantityProblem::none)
-        return notWritten(quantityProblemMessage(quantity.problem, quantityText));
-    request.count = quantity.quantity;
-    if (auto refusal = readPasswordRule(read, "8", request, notWritten))
-        return *refusal;
-    return request;
-}
-
-CommandReading readHex(const Arguments& read) {
-    CommandRequest request;
-    request.kind = CommandRequest::Kind::hex;
-    if (read.plain.empty())
-        return CommandRefusal{
-            "The command \"hex\" needs a number of bits, for example:\nquentara hex 128"};
-    if (auto refusal = refuseExtra("hex", read, 1))
-        return *refusal;
-    request.bitsItem = read.plain[0] + " bits"; // the list item, exactly as the window offers it
-    if (hexCharacterCount(request.bitsItem) == 0)
-        return CommandRefusal{
-            "The number of bits " + quotedForMessage(read.plain[0]) +
-            " is not offered.\nType one of 4, 8, 16, 32, 64, 128, 256, 512, 1024, "
-            "2048, 4096, 8192."};
-    return request;
-}
-
-// The user name is built from UTF-8 text; arguments come in the system's encoding, which on
-// Windows is already UTF-8 (see the end of this file).
-std::string utf8FromArgument(const std::string& argument) {
-#ifdef _WIN32
-    return argument;
-#else
-    // A leading U+FEFF stays, as it does in the window's name boxes.
-    QStringDecoder toUtf16(QStringDecoder::System, QStringDecoder::Flag::Stateless |
-                                                       QStringDecoder::Flag::ConvertInitialBom);
-    return QString(
-               toUtf16(QByteArrayView(argument.data(), static_cast<qsizetype>(argument.size()))))
-        .toStdString();
-#endif
-}
-
-CommandReading readUsername(const Arguments& read) {
-    CommandRequest request;
-    request.kind = CommandRequest::Kind::username;
-    if (read.plain.size() < 2)
-        return CommandRefusal{
-            "The command \"username\" needs a first and a last name, for example:\n"
-            "quentara username FIRST LAST"};
-    if (auto refusal = refuseExtra("username", read, 2))
-        return *refusal;
-    request.firstName = utf8FromArgument(read.plain[0]);
-    request.lastName = utf8FromArgument(read.plain[1]);
-    return request;
-}
-
-#ifdef _WIN32
-// The C runtime's arguments are in the system's code page, which cannot hold every file name
-// (a Cyrillic one under a Western code page turns into question marks). The wide command line
-// holds them all; it is read here as UTF-8.
-std::vector<std::string> utf8Arguments() {
-    std::vector<std::string> arguments;
-    int count = 0;
-    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (wide == nullptr)
-        return arguments;
-    for (int i = 0; i < count; ++i)
-        arguments.push_back(QStringView(wide[i]).toUtf8().toStdString()); // keeps a leading U+FEFF
-    LocalFree(wide);
-    return arguments;
-}
-
-// A program built for the window starts without a console of its own, so the command line's
-// output would vanish: it goes to the console it was started from, unless it is redirected.
-void useStartingConsole() {
-    const auto unattached = [](DWORD stream) {
-        const HANDLE handle = GetStdHandle(stream);
-        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
-    };
-    const bool output = unattached(STD_OUTPUT_HANDLE);
-    const bool errors = unattached(STD_ERROR_HANDLE);
-    if (!(output || errors) || !AttachConsole(ATTACH_PARENT_PROCESS))
-        return;
-    if (output)
-        std::freopen("CONOUT$", "w", stdout);
-    if (errors)
-        std::freopen("CONOUT$", "w", stderr);
-}
-#endif
 
 } // namespace
 
@@ -306,39 +109,27 @@ CommandReading readCommandLine(std::span<char* const> args) {
         if (!rest.empty())
             return CommandRefusal{quotedForMessage(command) + " takes no further arguments.\n" +
                                   tryHelp};
-        CommandRequest request;
-        request.kind =
-            command == "--version" ? CommandRequest::Kind::version : CommandRequest::Kind::help;
-        return request;
+        if (command == "--version")
+            return CommandRequest{VersionRequest{}};
+        return CommandRequest{HelpRequest{}};
     }
 
-    using Reader = CommandReading (*)(const Arguments&);
-    static constexpr std::string_view passwordOptions[] = {"length", "classes", "count"};
-    static constexpr std::string_view fileOptions[] = {"quantity", "length", "classes"};
-    std::span<const std::string_view> options;
-    Reader reader = nullptr;
-    if (command == "password") {
-        options = passwordOptions;
-        reader = readPassword;
-    } else if (command == "file") {
-        options = fileOptions;
-        reader = readFile;
-    } else if (command == "hex") {
-        reader = readHex;
-    } else if (command == "username") {
-        reader = readUsername;
-    } else if (rest.empty() && isWindowOptionWithValue(command)) {
-        return CommandRefusal{"The option " + std::string(command) + " needs a value.\n" + tryHelp};
-    } else {
+    const auto commands = commandTable();
+    const auto found = std::find_if(commands.begin(), commands.end(),
+                                    [&](const Command& known) { return known.name == command; });
+    if (found == commands.end()) {
+        if (rest.empty() && isWindowOptionWithValue(command))
+            return CommandRefusal{"The option " + std::string(command) + " needs a value.\n" +
+                                  tryHelp};
         return CommandRefusal{"Quentara has no command " + quotedForMessage(command) + ".\n" +
                               tryHelp};
     }
-    auto read = readArguments(command, rest, options);
+    auto read = readArguments(*found, rest);
     if (auto* refusal = std::get_if<CommandRefusal>(&read))
         return *refusal;
     if (std::get<Arguments>(read).help)
-        return CommandRequest{};
-    return reader(std::get<Arguments>(read));
+        return CommandRequest{HelpRequest{}};
+    return readCommand(*found, std::get<Arguments>(read));
 }
 
 int carryOut(const CommandReading& reading, CommandStreams streams) {
@@ -349,22 +140,18 @@ int carryOut(const CommandReading& reading, CommandStreams streams) {
     return runCommand(std::get<CommandRequest>(reading), streams);
 }
 
-int runCommandLine(int argc, char* argv[]) {
-#ifdef _WIN32
-    useStartingConsole();
-    std::vector<std::string> utf8 = utf8Arguments();
-    std::vector<char*> pointers;
-    for (std::string& argument : utf8)
-        pointers.push_back(argument.data());
-    if (pointers.size() >= 2) { // else the C runtime's arguments, as the next best
-        argc = static_cast<int>(pointers.size());
-        argv = pointers.data();
-    }
-#endif
+int carryOutArguments(std::span<char* const> arguments, CommandStreams streams) {
     // Qt's options before a command are the window's, and the command line opens none.
-    const std::span<char* const> arguments(argv + 1, static_cast<std::size_t>(argc - 1));
-    return carryOut(readCommandLine(arguments.subspan(windowOptionCount(arguments))),
-                    {stdout, stderr});
+    return carryOut(readCommandLine(arguments.subspan(windowOptionCount(arguments))), streams);
+}
+
+int runCommandLine(int argc, char* argv[]) {
+    useStartingConsole();
+    std::vector<std::string> texts = programArguments(argc, argv);
+    std::vector<char*> pointers;
+    for (std::string& text : texts)
+        pointers.push_back(text.data());
+    return carryOutArguments(std::span<char* const>(pointers).subspan(1), {stdout, stderr});
 }
 
 } // namespace quentara

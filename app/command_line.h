@@ -5,16 +5,12 @@
 
 #include "app/command_request.h"
 #include "app/command_run.h"
+#include "app/exit_codes.h"
 #include "app/window_options.h"
 
 #include <span>
 
 namespace quentara {
-
-// Exit codes: 0 done, 1 the output could not be written, 2 a bad argument.
-inline constexpr int exitDone = 0;
-inline constexpr int exitNotWritten = 1;
-inline constexpr int exitBadArgument = 2;
 
 // True when the arguments ask for more than the window: anything besides Qt's own options,
 // which QApplication reads.
@@ -30,6 +26,10 @@ CommandReading readCommandLine(std::span<char* const> arguments);
 
 // Prints the refusal, or carries out the request; the exit code.
 int carryOut(const CommandReading& reading, CommandStreams streams);
+
+// Reads the arguments after the program's name, leading Qt options skipped, and carries out
+// what they ask for; the exit code.
+int carryOutArguments(std::span<char* const> arguments, CommandStreams streams);
 
 // Reads the program's arguments (argv[1] on, after any leading Qt options) and carries out
 // what they ask for, on standard output and error; the exit code.

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_run.h"
 
-#include "app/command_line.h"
+#include "app/command_console.h"
+#include "app/command_help.h"
+#include "app/command_table.h"
+#include "app/exit_codes.h"
 #include "app/grapheme_boundaries.h"
 #include "app/stop_signals.h"
 #include "batch/batch_file.h"
@@ -18,43 +21,8 @@
 #include <string>
 #include <system_error>
 
-#ifdef _WIN32
-#include <io.h>
-#define QUENTARA_ISATTY _isatty
-#define QUENTARA_FILENO _fileno
-#else
-#include <unistd.h>
-#define QUENTARA_ISATTY isatty
-#define QUENTARA_FILENO fileno
-#endif
-
 namespace quentara {
 namespace {
-
-constexpr const char* usageText =
-    "Usage: quentara [COMMAND [ARGUMENTS]]\n"
-    "Without a command, Quentara opens its window; Qt's own options, such as\n"
-    "-platform NAME, -style NAME or -reverse, go to the window.\n"
-    "\n"
-    "Commands:\n"
-    "  password [--length N] [--classes LIST] [--count N]\n"
-    "      Prints passwords, one a line. Defaults: length 6, all four classes, one password.\n"
-    "  file PATH [--quantity N] [--length N] [--classes LIST]\n"
-    "      Writes the numbered password file, as the File Generator tab does.\n"
-    "      Defaults: 5000 lines, length 8, all four classes.\n"
-    "  hex BITS\n"
-    "      Prints a random hex string of BITS bits: 4, 8, 16, 32, 64, 128, 256, 512, 1024,\n"
-    "      2048, 4096 or 8192.\n"
-    "  username FIRST LAST\n"
-    "      Prints a user name: two characters of FIRST, three of LAST and two random digits.\n"
-    "\n"
-    "LIST names the character classes, separated by commas: upper,lower,digits,symbols.\n"
-    "Options take their value as the next argument or after \"=\" (--length=16); after \"--\"\n"
-    "every argument is a value, so a name may begin with \"-\".\n"
-    "  --help      shows this text\n"
-    "  --version   shows the program's name and version\n"
-    "\n"
-    "Exit status: 0 done, 1 the output could not be written, 2 a bad argument.\n";
 
 constexpr std::size_t blockSize = 1 << 18; // output goes out in blocks, as the batch file does
 
@@ -72,12 +40,30 @@ int finishOutput(CommandStreams streams, bool written) {
     return exitNotWritten;
 }
 
-int printPasswords(const CommandRequest& request, CommandStreams streams) {
+int printLine(CommandStreams streams, const std::string& text) {
+    return finishOutput(streams, writeOut(streams.out, text) && writeOut(streams.out, "\n"));
+}
+
+// "Writing passwords.txt: 42% (420000 of 1000000 lines)", rewritten in place. The name's
+// control characters are shown, not sent: the line goes to a terminal.
+void showProgress(std::FILE* err, const FileRequest& request, std::uint64_t line) {
+    const std::uint64_t done = line - 1; // the line reported is about to be made
+    std::fprintf(err, "\rWriting %s: %llu%% (%llu of %llu lines)",
+                 withControlsShown(request.fileName).c_str(),
+                 static_cast<unsigned long long>(done * 100 / request.quantity),
+                 static_cast<unsigned long long>(done),
+                 static_cast<unsigned long long>(request.quantity));
+}
+
+} // namespace
+
+int printPasswords(const CommandRequest& command, CommandStreams streams) {
+    const auto& request = std::get<PasswordRequest>(command);
     std::string buffer;
-    buffer.reserve(blockSize + static_cast<std::size_t>(request.length) + 1);
+    buffer.reserve(blockSize + static_cast<std::size_t>(request.rule.length) + 1);
     bool written = true;
     for (std::uint64_t i = 0; i < request.count && written; ++i) {
-        appendPassword(buffer, request.length, request.ticks);
+        appendPassword(buffer, request.rule.length, request.rule.ticks);
         buffer += '\n';
         if (buffer.size() >= blockSize) {
             written = writeOut(streams.out, buffer);
@@ -87,23 +73,13 @@ int printPasswords(const CommandRequest& request, CommandStreams streams) {
     return finishOutput(streams, written && writeOut(streams.out, buffer));
 }
 
-// "Writing passwords.txt: 42% (420000 of 1000000 lines)", rewritten in place. The name's
-// control characters are shown, not sent: the line goes to a terminal.
-void showProgress(std::FILE* err, const CommandRequest& request, std::uint64_t line) {
-    const std::uint64_t done = line - 1; // the line reported is about to be made
-    std::fprintf(err, "\rWriting %s: %llu%% (%llu of %llu lines)",
-                 withControlsShown(request.fileName).c_str(),
-                 static_cast<unsigned long long>(done * 100 / request.count),
-                 static_cast<unsigned long long>(done),
-                 static_cast<unsigned long long>(request.count));
-}
-
-int writeFile(const CommandRequest& request, CommandStreams streams) {
-    const bool onTerminal = QUENTARA_ISATTY(QUENTARA_FILENO(streams.err)) != 0;
+int writeFile(const CommandRequest& command, CommandStreams streams) {
+    const auto& request = std::get<FileRequest>(command);
+    const bool onTerminal = isTerminal(streams.err);
     SystemFileLayer files;
     const StopOnSignals stopOnSignals;
     ProgressPacer pacer(
-        request.count,
+        request.quantity,
         [&](std::uint64_t line) {
             if (onTerminal)
                 showProgress(streams.err, request, line);
@@ -111,19 +87,19 @@ int writeFile(const CommandRequest& request, CommandStreams streams) {
         },
         std::chrono::milliseconds(100));
     const PasswordAppender password = [&](std::string& line) {
-        appendPassword(line, request.length, request.ticks);
+        appendPassword(line, request.rule.length, request.rule.ticks);
     };
     const BatchOutcome outcome =
-        writeBatchFile(files, request.path, request.count, password, pacer);
+        writeBatchFile(files, request.path, request.quantity, password, pacer);
     if (onTerminal) {
         if (outcome.status == BatchOutcome::Status::written)
-            showProgress(streams.err, request, request.count + 1);
+            showProgress(streams.err, request, request.quantity + 1);
         std::fputc('\n', streams.err);
     }
     switch (outcome.status) {
     case BatchOutcome::Status::written:
         if (outcome.ownerOnlyRefused)
-            std::fprintf(stderr, "%s\n", batchOwnerOnlyNotice(request.fileName).c_str());
+            std::fprintf(streams.err, "%s\n", batchOwnerOnlyNotice(request.fileName).c_str());
         return exitDone;
     case BatchOutcome::Status::failed:
         std::fprintf(streams.err, "%s\n",
@@ -140,21 +116,21 @@ int writeFile(const CommandRequest& request, CommandStreams streams) {
     return exitNotWritten;
 }
 
-int printLine(CommandStreams streams, const std::string& text) {
-    return finishOutput(streams, writeOut(streams.out, text) && writeOut(streams.out, "\n"));
+int printHex(const CommandRequest& request, CommandStreams streams) {
+    return printLine(streams, composeHexString(std::get<HexRequest>(request).bitsItem));
 }
 
-} // namespace
+int printUsername(const CommandRequest& request, CommandStreams streams) {
+    const auto& names = std::get<UsernameRequest>(request);
+    return printLine(streams,
+                     composeUsername(names.firstName, names.lastName, GraphemeBoundaries()));
+}
 
 int runCommand(const CommandRequest& request, CommandStreams streams) {
-    switch (request.kind) {
-    case CommandRequest::Kind::help:
-        return finishOutput(streams, writeOut(streams.out, usageText));
-    case CommandRequest::Kind::version:
+    if (std::holds_alternative<HelpRequest>(request))
+        return finishOutput(streams, writeOut(streams.out, usageText()));
+    if (std::holds_alternative<VersionRequest>(request))
         return printLine(streams, std::string(programName) + " " + programVersion);
-    default:
-        break;
-    }
     // Passwords are only ever drawn from the operating system's secure source.
     if (!startSecureRandom()) {
         std::fputs("Quentara cannot start: the operating system's secure random source is not "
@@ -162,20 +138,9 @@ int runCommand(const CommandRequest& request, CommandStreams streams) {
                    streams.err);
         return exitNotWritten;
     }
-    switch (request.kind) {
-    case CommandRequest::Kind::password:
-        return printPasswords(request, streams);
-    case CommandRequest::Kind::file:
-        return writeFile(request, streams);
-    case CommandRequest::Kind::hex:
-        return printLine(streams, composeHexString(request.bitsItem));
-    case CommandRequest::Kind::username:
-        return printLine(
-            streams, composeUsername(request.firstName, request.lastName, GraphemeBoundaries()));
-    case CommandRequest::Kind::help:
-    case CommandRequest::Kind::version:
-        break;
-    }
+    for (const Command& command : commandTable())
+        if (command.start().index() == request.index())
+            return command.run(request, streams);
     return exitDone;
 }
 

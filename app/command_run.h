@@ -14,6 +14,13 @@ struct CommandStreams {
     std::FILE* err;
 };
 
+// Help and version, or the command's runner after the secure random source has started.
 int runCommand(const CommandRequest& request, CommandStreams streams);
+
+// The runners of the command table, one for each command.
+int printPasswords(const CommandRequest& request, CommandStreams streams);
+int writeFile(const CommandRequest& request, CommandStreams streams);
+int printHex(const CommandRequest& request, CommandStreams streams);
+int printUsername(const CommandRequest& request, CommandStreams streams);
 
 } // namespace quentara

@@ -28,29 +28,31 @@ QuantityReading readQuantityText(std::string_view text, NumberMarks marks) {
 }
 
 std::string quantityProblemMessage(QuantityProblem problem, std::string_view text,
-                                   NumberMarks marks) {
-    std::string what;
+                                   NumberMarks marks, const QuantityWords& words) {
+    const std::string what = "The " + std::string(words.name) + " " + quotedForMessage(text);
+    std::string why;
     switch (problem) {
     case QuantityProblem::none:
         return {};
     case QuantityProblem::notANumber:
-        what = text.empty() ? "No quantity was given."
-                            : "The quantity " + quotedForMessage(text) + " is not a number.";
+        why = text.empty() ? "No " + std::string(words.name) + " was given."
+                           : what + " is not a number.";
         break;
     case QuantityProblem::grouped:
-        what = "The quantity " + quotedForMessage(text) + groupedDigitsNote(marks.group);
+        why = what + groupedDigitsNote(marks.group);
         break;
     case QuantityProblem::notWhole:
-        what = "The quantity " + quotedForMessage(text) + " is not a whole number.";
+        why = what + " is not a whole number.";
         break;
     case QuantityProblem::tooSmall:
-        what = "The quantity " + quotedForMessage(text) + " is below 1.";
+        why = what + " is below 1.";
         break;
     case QuantityProblem::tooLarge:
-        what = "The quantity " + quotedForMessage(text) + " is too large.";
+        why = what + " is too large.";
         break;
     }
-    return what + "\nType a whole number of lines from 1 to 999999999999999, for example 5000.";
+    return why + "\nType a whole number of " + std::string(words.counted) + " from 1 to " +
+           std::to_string(maxBatchQuantity) + ", for example " + std::string(words.example) + ".";
 }
 
 } // namespace quentara

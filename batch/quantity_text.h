@@ -32,8 +32,18 @@ struct QuantityReading {
 // "1.0000000000000001" is no whole number, however close a double would come.
 QuantityReading readQuantityText(std::string_view text, NumberMarks marks = {});
 
+// How a message names the number and what it counts: the batch file's quantity of lines, or
+// the command line's count of passwords.
+struct QuantityWords {
+    std::string_view name;    // "quantity"
+    std::string_view counted; // "lines"
+    std::string_view example; // "5000"
+};
+inline constexpr QuantityWords batchQuantityWords{"quantity", "lines", "5000"};
+
 // The reason in plain words, quoting `text`, and what is accepted.
 std::string quantityProblemMessage(QuantityProblem problem, std::string_view text,
-                                   NumberMarks marks = {});
+                                   NumberMarks marks = {},
+                                   const QuantityWords& words = batchQuantityWords);
 
 } // namespace quentara

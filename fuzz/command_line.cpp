@@ -48,17 +48,17 @@ bool staysInScratch(const fs::path& path) {
     return true;
 }
 
+std::uint64_t lengthOf(const PasswordRule& rule) {
+    return static_cast<std::uint64_t>(rule.length < 1 ? 1 : rule.length);
+}
+
 bool safeToCarryOut(const CommandRequest& request) {
-    const auto length = static_cast<std::uint64_t>(request.length < 1 ? 1 : request.length);
-    switch (request.kind) {
-    case CommandRequest::Kind::password:
-        return request.count <= maxCharacters / length;
-    case CommandRequest::Kind::file:
-        return request.count <= maxLines && request.count <= maxCharacters / length &&
-               staysInScratch(request.path);
-    default:
-        return true;
-    }
+    if (const auto* password = std::get_if<PasswordRequest>(&request))
+        return password->count <= maxCharacters / lengthOf(password->rule);
+    if (const auto* file = std::get_if<FileRequest>(&request))
+        return file->quantity <= maxLines &&
+               file->quantity <= maxCharacters / lengthOf(file->rule) && staysInScratch(file->path);
+    return true;
 }
 
 // A stream that collects what is printed to it.
@@ -106,14 +106,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto* request = std::get_if<CommandRequest>(&reading);
     if (request != nullptr && !safeToCarryOut(*request))
         return 0;
-    if (request != nullptr && request->kind == CommandRequest::Kind::file)
-        request->path = scratch() / request->path;
+    auto* file = request != nullptr ? std::get_if<FileRequest>(request) : nullptr;
+    if (file != nullptr)
+        file->path = scratch() / file->path;
     MemoryStream out;
     MemoryStream err;
     const int code = carryOut(reading, {out.file(), err.file()});
     const std::string_view printed = out.closed();
     const std::string_view message = err.closed();
-    if (request != nullptr && request->kind == CommandRequest::Kind::file)
+    if (file != nullptr)
         for (const fs::directory_entry& entry : fs::directory_iterator(scratch()))
             fs::remove_all(entry.path());
 
@@ -123,11 +124,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "a failure or refusal says why, in whole lines");
     require(code != 2 || printed.empty(), "a refusal prints nothing else");
     require(code != 0 || message.empty(), "a success prints no message");
-    if (code == 0 && request->kind == CommandRequest::Kind::password) {
-        const auto line = static_cast<std::size_t>(request->length) + 1;
-        bool lines = printed.size() == request->count * line &&
+    const auto* password = request != nullptr ? std::get_if<PasswordRequest>(request) : nullptr;
+    if (code == 0 && password != nullptr) {
+        const auto line = static_cast<std::size_t>(password->rule.length) + 1;
+        bool lines = printed.size() == password->count * line &&
                      static_cast<std::uint64_t>(std::count(printed.begin(), printed.end(), '\n')) ==
-                         request->count;
+                         password->count;
         for (std::size_t end = line - 1; lines && end < printed.size(); end += line)
             lines = printed[end] == '\n';
         require(lines, "the passwords asked for, each of the length asked for, one a line");

@@ -1,52 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/clipboard.h"
 
+#include "widgets/clipboard_formats.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
-#ifdef Q_OS_WIN
-#include <cstring>
-#include <windows.h>
-#endif
-
 namespace quentara {
 namespace {
-
-// The Windows clipboard formats that keep a text out of the clipboard history and the cloud
-// clipboard, with their DWORD values: the first counts by its presence alone, 0 means no.
-struct ExclusionFormat {
-    const char* name;
-    quint32 value;
-};
-constexpr ExclusionFormat exclusionFormats[] = {{"ExcludeClipboardContentFromMonitorProcessing", 1},
-                                                {"CanIncludeInClipboardHistory", 0},
-                                                {"CanUploadToCloudClipboard", 0}};
-
-// Qt's own way of naming a Windows clipboard format in a MIME type.
-QString windowsFormat(const char* name) {
-    return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"").arg(QLatin1String(name));
-}
-
-#ifdef Q_OS_WIN
-// Qt 6.4 reads such a MIME type from the clipboard under the format's own name but writes it
-// under the whole MIME text, so Windows would never see the exclusion: the formats are put on
-// the clipboard here beside Qt's data.
-void addExclusionFormats() {
-    if (!OpenClipboard(nullptr))
-        return;
-    for (const ExclusionFormat& format : exclusionFormats) {
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof format.value);
-        if (memory == nullptr)
-            continue;
-        std::memcpy(GlobalLock(memory), &format.value, sizeof format.value);
-        GlobalUnlock(memory);
-        if (SetClipboardData(RegisterClipboardFormatA(format.name), memory) == nullptr)
-            GlobalFree(memory);
-    }
-    CloseClipboard();
-}
-#endif
 
 QByteArray dword(quint32 value) {
     QByteArray bytes(4, '\0');
@@ -59,17 +21,6 @@ QByteArray dword(quint32 value) {
 
 void QtClipboard::clear() {
     QGuiApplication::clipboard()->clear();
-}
-
-void QtClipboard::place(std::unique_ptr<QMimeData> data) {
-#ifdef Q_OS_WIN
-    const bool secret = data->hasFormat(windowsFormat(exclusionFormats[0].name));
-    QGuiApplication::clipboard()->setMimeData(data.release());
-    if (secret)
-        addExclusionFormats();
-#else
-    QGuiApplication::clipboard()->setMimeData(data.release());
-#endif
 }
 
 std::unique_ptr<QMimeData> secretTextMimeData(const QString& text, ClipboardFlavour flavour) {
