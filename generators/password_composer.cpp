@@ -36,7 +36,10 @@ constexpr std::int32_t pieceLength = 256;
 // One piece's characters from its draws' bytes, as DrawCode would make them.
 void appendFromBytes(std::string& out, std::size_t length, const TickedClasses& ticked,
                      const unsigned char* bytes) {
-    char piece[pieceLength];
+    // Written in place: a copy from a local array costs a string move per piece.
+    const std::size_t start = out.size();
+    out.resize(start + length);
+    char* const piece = out.data() + start;
     const int pick = static_cast<int>(ticked.count);
     for (std::size_t i = 0; i < length; ++i) {
         std::size_t chosen = 0;
@@ -48,7 +51,6 @@ void appendFromBytes(std::string& out, std::size_t length, const TickedClasses& 
         piece[i] = static_cast<char>(drawCodeFromBits(drawBits(bytes), cls.span, cls.base));
         bytes += 3;
     }
-    out.append(piece, length);
 }
 
 } // namespace
