@@ -6,6 +6,7 @@
 #include "app/stop_signals.h"
 #include "batch/batch_file.h"
 #include "batch/batch_messages.h"
+#include "batch/output_blocks.h"
 #include "generators/hex_string.h"
 #include "generators/random.h"
 #include "generators/text_scan.h"
@@ -56,8 +57,6 @@ constexpr const char* usageText =
     "\n"
     "Exit status: 0 done, 1 the output could not be written, 2 a bad argument.\n";
 
-constexpr std::size_t blockSize = 1 << 18; // output goes out in blocks, as the batch file does
-
 // Standard output with every failure seen: a full disk must not pass for success.
 bool writeOut(std::FILE* out, std::string_view bytes) {
     return std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
@@ -73,18 +72,14 @@ int finishOutput(CommandStreams streams, bool written) {
 }
 
 int printPasswords(const CommandRequest& request, CommandStreams streams) {
-    std::string buffer;
-    buffer.reserve(blockSize + static_cast<std::size_t>(request.length) + 1);
+    OutputBlocks blocks([&](std::string_view block) { return writeOut(streams.out, block); });
     bool written = true;
     for (std::uint64_t i = 0; i < request.count && written; ++i) {
-        appendPassword(buffer, request.length, request.ticks);
-        buffer += '\n';
-        if (buffer.size() >= blockSize) {
-            written = writeOut(streams.out, buffer);
-            buffer.clear();
-        }
+        appendPassword(blocks.buffer(), request.length, request.ticks);
+        blocks.buffer() += '\n';
+        written = blocks.writeWhenFull();
     }
-    return finishOutput(streams, written && writeOut(streams.out, buffer));
+    return finishOutput(streams, written && blocks.writeAll());
 }
 
 // "Writing passwords.txt: 42% (420000 of 1000000 lines)", rewritten in place. The name's
