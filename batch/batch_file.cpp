@@ -20,17 +20,13 @@ struct LineFormat {
     static constexpr std::uint64_t fixedBytes = head.size() + gap.size() + end.size();
 };
 
-void appendNumber(std::string& out, std::uint64_t number) {
-    char digits[24];
-    const auto result = std::to_chars(digits, digits + sizeof digits, number);
-    out.append(digits, result.ptr);
-}
-
-// Everything before the password.
+// Everything before the password, gathered first and appended at once: one append a line.
 void appendLineHead(std::string& out, std::uint64_t number) {
-    out += LineFormat::head;
-    appendNumber(out, number);
-    out += LineFormat::gap;
+    char head[LineFormat::head.size() + 20 + LineFormat::gap.size()]; // 20 digits hold any number
+    char* at = LineFormat::head.copy(head, LineFormat::head.size()) + head;
+    at = std::to_chars(at, at + 20, number).ptr;
+    at += LineFormat::gap.copy(at, LineFormat::gap.size());
+    out.append(head, at);
 }
 
 BatchOutcome stopped(AtomicFile& file) {
