@@ -9,6 +9,7 @@
 #include "app/stop_signals.h"
 #include "batch/batch_file.h"
 #include "batch/batch_messages.h"
+#include "batch/output_blocks.h"
 #include "generators/hex_string.h"
 #include "generators/random.h"
 #include "generators/text_scan.h"
@@ -23,8 +24,6 @@
 
 namespace quentara {
 namespace {
-
-constexpr std::size_t blockSize = 1 << 18; // output goes out in blocks, as the batch file does
 
 // Standard output with every failure seen: a full disk must not pass for success.
 bool writeOut(std::FILE* out, std::string_view bytes) {
@@ -59,18 +58,14 @@ void showProgress(std::FILE* err, const FileRequest& request, std::uint64_t line
 
 int printPasswords(const CommandRequest& command, CommandStreams streams) {
     const auto& request = std::get<PasswordRequest>(command);
-    std::string buffer;
-    buffer.reserve(blockSize + static_cast<std::size_t>(request.rule.length) + 1);
+    OutputBlocks blocks([&](std::string_view block) { return writeOut(streams.out, block); });
     bool written = true;
     for (std::uint64_t i = 0; i < request.count && written; ++i) {
-        appendPassword(buffer, request.rule.length, request.rule.ticks);
-        buffer += '\n';
-        if (buffer.size() >= blockSize) {
-            written = writeOut(streams.out, buffer);
-            buffer.clear();
-        }
+        appendPassword(blocks.buffer(), request.rule.length, request.rule.ticks);
+        blocks.buffer() += '\n';
+        written = blocks.writeWhenFull();
     }
-    return finishOutput(streams, written && writeOut(streams.out, buffer));
+    return finishOutput(streams, written && blocks.writeAll());
 }
 
 int writeFile(const CommandRequest& command, CommandStreams streams) {

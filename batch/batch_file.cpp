@@ -1,37 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/batch_file.h"
 
+#include "batch/output_blocks.h"
+#include "batch/saturated.h"
+
 #include <charconv>
-#include <limits>
+#include <string_view>
 
 namespace quentara {
 namespace {
 
-constexpr std::size_t blockSize = 1 << 18; // written when the buffer reaches it
-constexpr std::uintmax_t largest = std::numeric_limits<std::uintmax_t>::max();
-// "nr.", a blank, four blanks and CR LF: every line's bytes besides its number and password.
-constexpr std::uint64_t fixedLineBytes = 3 + 1 + 4 + 2;
+// A line: the head, its number (never negative, so no sign), the gap, the password, the end.
+// CR LF on every platform: the file format fixes its line ends.
+struct LineFormat {
+    static constexpr std::string_view head = "nr. ";
+    static constexpr std::string_view gap = "    ";
+    static constexpr std::string_view end = "\r\n";
+    // Every line's bytes besides its number and password.
+    static constexpr std::uint64_t fixedBytes = head.size() + gap.size() + end.size();
+};
 
-void appendNumber(std::string& out, std::uint64_t number) {
-    char digits[24];
-    const auto result = std::to_chars(digits, digits + sizeof digits, number);
-    out.append(digits, result.ptr);
-}
-
-// "nr.", the blank before a number that is not negative, the number, the blank after it and
-// three more: everything before the password.
+// Everything before the password, gathered first and appended at once: one append a line.
 void appendLineHead(std::string& out, std::uint64_t number) {
-    out += "nr. ";
-    appendNumber(out, number);
-    out += "    ";
-}
-
-std::uintmax_t saturatedSum(std::uintmax_t a, std::uintmax_t b) {
-    return a > largest - b ? largest : a + b;
-}
-
-std::uintmax_t saturatedProduct(std::uintmax_t a, std::uintmax_t b) {
-    return b != 0 && a > largest / b ? largest : a * b;
+    char head[LineFormat::head.size() + 20 + LineFormat::gap.size()]; // 20 digits hold any number
+    char* at = LineFormat::head.copy(head, LineFormat::head.size()) + head;
+    at = std::to_chars(at, at + 20, number).ptr;
+    at += LineFormat::gap.copy(at, LineFormat::gap.size());
+    out.append(head, at);
 }
 
 BatchOutcome stopped(AtomicFile& file) {
@@ -50,7 +45,8 @@ BatchOutcome failed(const FileFailure& failure) {
 } // namespace
 
 std::uintmax_t batchFileSize(std::uint64_t quantity, std::uint64_t passwordLength) {
-    std::uintmax_t size = saturatedProduct(quantity, saturatedSum(fixedLineBytes, passwordLength));
+    std::uintmax_t size =
+        saturatedProduct(quantity, saturatedSum(LineFormat::fixedBytes, passwordLength));
     // The numbers: 9 of one digit, 90 of two, 900 of three, ... up to the quantity.
     std::uint64_t first = 1; // the first number with `digits` digits
     for (std::uint64_t digits = 1; first <= quantity; ++digits) {
@@ -70,15 +66,14 @@ BatchOutcome writeBatchFile(FileLayer& files, const std::filesystem::path& targe
     if (FileFailure failure = file.open())
         return failed(failure);
 
-    std::string buffer;
-    buffer.reserve(blockSize + (1 << 16));
     std::uint64_t number = 1;
     const KeepWaiting keepWaiting = [&] { return progress.whileWaiting(number); };
-    const auto writeBuffer = [&] {
-        const FileFailure failure = file.write(buffer.data(), buffer.size(), keepWaiting);
-        buffer.clear();
-        return failure;
-    };
+    FileFailure writeFailure;
+    OutputBlocks blocks([&](std::string_view block) {
+        writeFailure = file.write(block.data(), block.size(), keepWaiting);
+        return !writeFailure;
+    });
+    std::string& buffer = blocks.buffer();
     for (; number <= quantity; ++number) {
         if (!progress.proceed(number))
             return stopped(file);
@@ -90,16 +85,12 @@ BatchOutcome writeBatchFile(FileLayer& files, const std::filesystem::path& targe
             if (FileFailure failure = file.reserve(batchFileSize(quantity, passwordLength)))
                 return failed(failure);
         }
-        buffer += "\r\n";
-        if (buffer.size() >= blockSize) {
-            if (FileFailure failure = writeBuffer())
-                return failed(failure);
-        }
+        buffer += LineFormat::end;
+        if (!blocks.writeWhenFull())
+            return failed(writeFailure);
     }
-    if (!buffer.empty()) {
-        if (FileFailure failure = writeBuffer())
-            return failed(failure);
-    }
+    if (!blocks.writeAll())
+        return failed(writeFailure);
     if (FileFailure failure = file.commit())
         return failed(failure);
     BatchOutcome outcome;

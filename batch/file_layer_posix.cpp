@@ -2,6 +2,7 @@
 // The system's files on Linux and other POSIX systems.
 #include "batch/file_attributes_posix.h"
 #include "batch/file_layer.h"
+#include "batch/saturated.h"
 #include "batch/target_walk_posix.h"
 #include "batch/temporary_guard.h"
 
@@ -10,7 +11,6 @@
 #include <cstdio>
 #include <ctime>
 #include <fcntl.h>
-#include <limits>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -32,14 +32,7 @@ int descriptor(FileLayer::Handle handle) {
     return static_cast<int>(handle);
 }
 
-constexpr std::uintmax_t largest = std::numeric_limits<std::uintmax_t>::max();
 constexpr int waitMilliseconds = 200; // between two questions whether to go on waiting
-
-std::uintmax_t saturatedSum(std::uintmax_t a, std::uintmax_t b) {
-    return a > std::numeric_limits<std::uintmax_t>::max() - b
-               ? std::numeric_limits<std::uintmax_t>::max()
-               : a + b;
-}
 
 // A reader that closes a pipe raises SIGPIPE in the writer, which would end the program:
 // hold the signal back and take the failed write's EPIPE instead.
@@ -183,13 +176,12 @@ std::error_code SystemFileLayer::room(const Place&, Handle handle, std::uintmax_
     if (::fstat(descriptor(handle), &st) != 0 || ::fstatvfs(descriptor(handle), &disk) != 0)
         return lastError();
     if (disk.f_blocks == 0) { // a file system without blocks (/proc, /sys) tells nothing
-        bytes = largest;
+        bytes = largestSize;
         return {};
     }
     const std::uintmax_t blockSize = disk.f_frsize != 0 ? disk.f_frsize : disk.f_bsize;
     const std::uintmax_t available = static_cast<std::uintmax_t>(disk.f_bavail);
-    const std::uintmax_t freeBytes =
-        available > largest / blockSize ? largest : available * blockSize;
+    const std::uintmax_t freeBytes = saturatedProduct(available, blockSize);
     bytes = saturatedSum(freeBytes, static_cast<std::uintmax_t>(st.st_blocks) * 512u);
     return {};
 }
@@ -197,7 +189,7 @@ std::error_code SystemFileLayer::room(const Place&, Handle handle, std::uintmax_
 std::uintmax_t SystemFileLayer::sizeLimit() {
     struct rlimit limit {};
     if (::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
-        return largest;
+        return largestSize;
     return static_cast<std::uintmax_t>(limit.rlim_cur);
 }
 

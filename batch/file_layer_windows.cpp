@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The system's files on Windows.
 #include "batch/file_layer.h"
+#include "batch/saturated.h"
 #include "batch/temporary_guard.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <io.h>
-#include <limits>
 #include <share.h>
 #include <sys/stat.h>
 #include <windows.h>
@@ -202,14 +202,12 @@ std::error_code SystemFileLayer::room(const Place& place, Handle, std::uintmax_t
     const std::uintmax_t size = fs::file_size(pathOf(place, place.name), error);
     if (error)
         return error;
-    bytes = disk.available > std::numeric_limits<std::uintmax_t>::max() - size
-                ? std::numeric_limits<std::uintmax_t>::max()
-                : disk.available + size;
+    bytes = saturatedSum(disk.available, size);
     return {};
 }
 
 std::uintmax_t SystemFileLayer::sizeLimit() {
-    return std::numeric_limits<std::uintmax_t>::max();
+    return largestSize;
 }
 
 std::error_code SystemFileLayer::truncate(Handle handle, bool& lost) {

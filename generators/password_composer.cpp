@@ -4,30 +4,79 @@
 #include "generators/character_class.h"
 #include "generators/random.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quentara {
 
-void appendPassword(std::string& out, std::int32_t length, ClassTicks ticks) {
-    std::array<CharacterClass, 4> ticked{};
+namespace {
+
+struct TickedClasses {
+    std::array<CharacterClass, 4> classes{};
     std::size_t count = 0;
+};
+
+TickedClasses tickedClasses(ClassTicks ticks) {
+    TickedClasses ticked;
     if (ticks.uppercase)
-        ticked[count++] = uppercaseClass;
+        ticked.classes[ticked.count++] = uppercaseClass;
     if (ticks.lowercase)
-        ticked[count++] = lowercaseClass;
+        ticked.classes[ticked.count++] = lowercaseClass;
     if (ticks.digits)
-        ticked[count++] = digitClass;
+        ticked.classes[ticked.count++] = digitClass;
     if (ticks.symbols)
-        ticked[count++] = symbolClass;
-    if (count == 0 || length < 1)
+        ticked.classes[ticked.count++] = symbolClass;
+    return ticked;
+}
+
+// The characters of a password go out in pieces of this many, each piece's draws taken from
+// the buffer at once: the per-draw bookkeeping is most of a batch file's time.
+constexpr std::int32_t pieceLength = 256;
+
+// One piece's characters from its draws' bytes, as DrawCode would make them.
+void appendFromBytes(std::string& out, std::size_t length, const TickedClasses& ticked,
+                     const unsigned char* bytes) {
+    // Written in place: a copy from a local array costs a string move per piece.
+    const std::size_t start = out.size();
+    out.resize(start + length);
+    char* const piece = out.data() + start;
+    const int pick = static_cast<int>(ticked.count);
+    for (std::size_t i = 0; i < length; ++i) {
+        std::size_t chosen = 0;
+        if (ticked.count > 1) {
+            chosen = static_cast<std::size_t>(drawCodeFromBits(drawBits(bytes), pick, 0));
+            bytes += 3;
+        }
+        const CharacterClass& cls = ticked.classes[chosen];
+        piece[i] = static_cast<char>(drawCodeFromBits(drawBits(bytes), cls.span, cls.base));
+        bytes += 3;
+    }
+}
+
+} // namespace
+
+void appendPassword(std::string& out, std::int32_t length, ClassTicks ticks) {
+    const TickedClasses ticked = tickedClasses(ticks);
+    if (ticked.count == 0 || length < 1)
         return;
 
     out.reserve(out.size() + static_cast<std::size_t>(length));
-    for (std::int32_t position = 1; position <= length; ++position) {
-        const CharacterClass& cls =
-            count > 1 ? ticked[static_cast<std::size_t>(DrawCode(static_cast<int>(count), 1) - 1)]
-                      : ticked[0];
+    const std::size_t drawsPerCharacter = ticked.count > 1 ? 2 : 1;
+    for (std::int32_t done = 0; done < length;) {
+        const std::int32_t piece = std::min(pieceLength, length - done);
+        const auto pieceSize = static_cast<std::size_t>(piece);
+        if (const unsigned char* bytes = takeDrawBytes(pieceSize * drawsPerCharacter)) {
+            appendFromBytes(out, pieceSize, ticked, bytes);
+            done += piece;
+            continue;
+        }
+        // A script, or the buffer's end: one draw at a time, refilling where it runs out.
+        const CharacterClass& cls = ticked.count > 1
+                                        ? ticked.classes[static_cast<std::size_t>(
+                                              DrawCode(static_cast<int>(ticked.count), 1) - 1)]
+                                        : ticked.classes[0];
         out += static_cast<char>(DrawCode(cls.span, cls.base)); // CharFromCode, without a string
+        ++done;
     }
 }
 

@@ -26,12 +26,33 @@ extern PendingBytes pending;
 float nextFromScriptOrRefill();
 } // namespace random_detail
 
+// The 24-bit draw k that the three bytes at `bytes` give, least significant first.
+inline std::uint32_t drawBits(const unsigned char* bytes) {
+    return std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 | std::uint32_t{bytes[2]} << 16;
+}
+
+// DrawCode(span, base) for the draw k * 2^-24, in integers: k * span < 2^53, so the double
+// product is exact and its integer part is the top bits of k * span.
+inline int drawCodeFromBits(std::uint32_t k, int span, int base) {
+    return base + static_cast<int>((std::uint64_t{k} * static_cast<std::uint32_t>(span)) >> 24);
+}
+
+// The next `draws` draws of the sequence as 3 bytes each, taken at once; nullptr (and nothing
+// taken) when the buffer holds fewer or a script is active: then draw one by one.
+inline const unsigned char* takeDrawBytes(std::size_t draws) {
+    random_detail::PendingBytes& bytes = random_detail::pending;
+    const unsigned char* const taken = bytes.next;
+    if (static_cast<std::size_t>(bytes.end - taken) < 3 * draws)
+        return nullptr;
+    bytes.next += 3 * draws;
+    return taken;
+}
+
 // The next value of the shared sequence: k * 2^-24 for a uniform 24-bit k, so 0 <= r < 1.
 inline float NextRandom() {
     random_detail::PendingBytes& bytes = random_detail::pending;
     if (bytes.next != bytes.end) {
-        const std::uint32_t k = std::uint32_t{bytes.next[0]} | std::uint32_t{bytes.next[1]} << 8 |
-                                std::uint32_t{bytes.next[2]} << 16;
+        const std::uint32_t k = drawBits(bytes.next);
         bytes.next += 3;
         return static_cast<float>(k) * 0x1p-24f; // exact: 24 bits fit a float's mantissa
     }

@@ -4,6 +4,8 @@
 #include "support/draws.h"
 #include "support/row_name.h"
 
+#include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -28,6 +30,30 @@ TEST_P(CombinationTable, PicksTheClassThenTheCharacter) {
     ScriptedRandom script(row.draws);
     EXPECT_EQ(composePassword(row.length, row.ticks), row.expected);
     EXPECT_EQ(script.remaining(), 0u) << "every scripted draw is used, and no more";
+}
+
+// The row's draws as the secure buffer holds them: three bytes each, least significant first,
+// of the smallest 24-bit k whose value k * 2^-24 is not below the draw.
+std::vector<unsigned char> drawBytes(const std::vector<float>& draws) {
+    std::vector<unsigned char> bytes;
+    for (const float draw : draws) {
+        const auto k = static_cast<std::uint32_t>(std::ceil(static_cast<double>(draw) * 0x1p24));
+        bytes.insert(bytes.end(),
+                     {static_cast<unsigned char>(k), static_cast<unsigned char>(k >> 8),
+                      static_cast<unsigned char>(k >> 16)});
+    }
+    return bytes;
+}
+
+// From the secure buffer, a password's draws are taken in one piece; they must be the same.
+TEST_P(CombinationTable, DrawsTheSameFromTheSecureBuffer) {
+    const ComposeCase& row = GetParam();
+    std::vector<unsigned char> bytes = drawBytes(row.draws);
+    const ScriptedRandom noDraws({}); // sets the real buffer aside; a draw from it throws
+    random_detail::pending = {bytes.data(), bytes.data() + bytes.size()};
+    EXPECT_EQ(composePassword(row.length, row.ticks), row.expected);
+    EXPECT_EQ(random_detail::pending.next, bytes.data() + bytes.size()) << "every byte is used";
+    random_detail::pending = {};
 }
 
 std::vector<float> picks(int classes) {
