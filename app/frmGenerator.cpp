@@ -6,7 +6,7 @@
 #include "app/grapheme_boundaries.h"
 #include "app/strength_note.h"
 #include "batch/batch_run.h"
-#include "batch/spin_button.h"
+#include "widgets/spin_button.h"
 #include "generators/hex_string.h"
 #include "generators/length_text.h"
 #include "generators/password_composer.h"

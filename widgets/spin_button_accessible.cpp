@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch/spin_button_accessible.h"
+#include "widgets/spin_button_accessible.h"
 
-#include "batch/spin_button.h"
+#include "widgets/spin_button.h"
 
 #include <QAccessibleWidget>
 
