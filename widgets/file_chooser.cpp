@@ -11,7 +11,7 @@ namespace quentara {
 std::optional<QString> QtFileChooser::chooseFile(QWidget* owner, const FileChoice& choice) {
     keepNoDialogHistory();
     QFileDialog dialog(owner, choice.title, choice.folder, choice.filter);
-    dialog.setObjectName(QStringLiteral("batchFileDialog"));
+    dialog.setObjectName(QStringLiteral("fileChooserDialog"));
     // The open dialog in any-file mode takes a name that does not exist yet, and unlike a
     // save dialog it never asks before a file would be replaced.
     dialog.setFileMode(QFileDialog::AnyFile);
