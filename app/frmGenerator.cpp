@@ -3,10 +3,10 @@
 
 #include "about/frmAbout.h"
 #include "app/copy_shortcut_filter.h"
+#include "app/generator_tab.h"
 #include "app/grapheme_boundaries.h"
 #include "app/strength_note.h"
 #include "batch/batch_run.h"
-#include "widgets/spin_button.h"
 #include "generators/hex_string.h"
 #include "generators/length_text.h"
 #include "generators/password_composer.h"
@@ -20,6 +20,7 @@
 #include "widgets/message_box.h"
 #include "widgets/program_font.h"
 #include "widgets/program_icon.h"
+#include "widgets/spin_button.h"
 #include "widgets/tab_control.h"
 #include "widgets/title_bar.h"
 #include "widgets/twips.h"
@@ -284,17 +285,17 @@ void frmGenerator::cmduserGenerate_Click() {
 }
 
 void frmGenerator::SetCopyText(const std::int16_t& tabIndex) {
-    switch (tabIndex) {
-    case 0:
+    switch (static_cast<GeneratorTab>(tabIndex)) {
+    case GeneratorTab::easy:
         CopyText = txtResult->text();
         break;
-    case 2:
+    case GeneratorTab::username:
         CopyText = txtUserresult->text();
         break;
-    case 3:
+    case GeneratorTab::hex:
         CopyText = txtHexResult->text();
         break;
-    default:
+    case GeneratorTab::file:
         return; // the File Generator tab has no result to copy
     }
 }
@@ -307,8 +308,8 @@ void frmGenerator::mnuCopy_Click() {
 }
 
 void frmGenerator::SSTab1_Click(int /*previousTab*/) {
-    const auto tabIndex = static_cast<std::int16_t>(SSTab1->currentIndex());
-    mnuCopy->setEnabled(tabIndex != 1);
+    const auto tabIndex = static_cast<GeneratorTab>(SSTab1->currentIndex());
+    mnuCopy->setEnabled(tabIndex != GeneratorTab::file);
 }
 
 void frmGenerator::mnuExit_Click() {
