@@ -240,22 +240,24 @@ void frmGenerator::Form_Unload() {
     emit programEnded();
 }
 
-std::optional<std::int32_t> frmGenerator::readLength(const QComboBox* box, ClassTicks ticks) {
+std::optional<std::int32_t> frmGenerator::readLength(const QComboBox* box, ClassTicks ticks,
+                                                     const LengthWarning& warn) {
     const std::string text = box->currentText().toStdString();
     const NumberMarks marks = localeNumberMarks();
     const LengthReading reading = readLengthText(text, marks);
     const LengthProblem problem = lengthProblemFor(reading, drawsCharacters(ticks));
     if (problem != LengthProblem::none) {
-        services_.messages.show(this,
-                                QString::fromStdString(lengthProblemMessage(problem, text, marks)),
-                                MessageIcon::warning);
+        warn(lengthProblemMessage(problem, text, marks));
         return std::nullopt;
     }
     return reading.length;
 }
 
 std::optional<std::string> frmGenerator::EasyPassword() {
-    const std::optional<std::int32_t> length = readLength(cmbLength, easyClasses_.ticks());
+    const std::optional<std::int32_t> length =
+        readLength(cmbLength, easyClasses_.ticks(), [this](const std::string& message) {
+            services_.messages.show(this, QString::fromStdString(message), MessageIcon::warning);
+        });
     if (!length)
         return std::nullopt;
     return composePassword(*length, easyClasses_.ticks());

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -70,7 +71,10 @@ private:
     void Form_Unload();
 
     std::optional<std::string> EasyPassword();
-    std::optional<std::int32_t> readLength(const QComboBox* box, ClassTicks ticks);
+    // The length box's value for these ticks; when it is refused, `warn` gets the reason.
+    using LengthWarning = std::function<void(const std::string&)>;
+    std::optional<std::int32_t> readLength(const QComboBox* box, ClassTicks ticks,
+                                           const LengthWarning& warn);
 
     // File Generator
     std::optional<PasswordAppender> FilePassword(const QString& fileName);

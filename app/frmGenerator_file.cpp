@@ -6,8 +6,6 @@
 #include "batch/batch_messages.h"
 #include "batch/batch_run.h"
 #include "batch/quantity_step.h"
-#include "generators/length_text.h"
-#include "widgets/locale_numbers.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,18 +16,14 @@ namespace quentara {
 // The File tab's password maker, from its length box and ticks. The length is read once,
 // before anything touches the disk: the window takes no input while the run lasts.
 std::optional<PasswordAppender> frmGenerator::FilePassword(const QString& fileName) {
-    const std::string lengthText = Combo1->currentText().toStdString();
-    const NumberMarks marks = localeNumberMarks();
-    const LengthReading reading = readLengthText(lengthText, marks);
     const ClassTicks ticks = fileClasses_.ticks();
-    const LengthProblem problem = lengthProblemFor(reading, drawsCharacters(ticks));
-    if (problem != LengthProblem::none) {
-        batchRun_->showProblem(fileName, lengthProblemMessage(problem, lengthText, marks));
+    const std::optional<std::int32_t> length =
+        readLength(Combo1, ticks, [this, &fileName](const std::string& message) {
+            batchRun_->showProblem(fileName, message);
+        });
+    if (!length)
         return std::nullopt;
-    }
-    return [length = reading.length, ticks](std::string& line) {
-        appendPassword(line, length, ticks);
-    };
+    return [chars = *length, ticks](std::string& line) { appendPassword(line, chars, ticks); };
 }
 
 void frmGenerator::cmdGenerateFile_Click() {
