@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/grapheme_boundaries.h"
 
+#include "generators/regional_indicators.h"
+
 #include <QString>
 #include <QStringDecoder>
 #include <QTextBoundaryFinder>
+#include <optional>
 
 namespace quentara {
 namespace {
 
 constexpr char32_t zeroWidthJoiner = 0x200D;
-
-bool isRegionalIndicator(char32_t c) {
-    return c >= 0x1F1E6 && c <= 0x1F1FF;
-}
 
 // The code point that starts at `at`, or that ends just before it.
 char32_t codePointAt(QStringView text, qsizetype at) {
@@ -39,14 +38,13 @@ bool insideACharacter(QStringView text, qsizetype at) {
     const char32_t next = codePointAt(text, at);
     const char32_t previous = codePointAt(text, codePointStartBefore(text, at));
     if (isRegionalIndicator(next)) {
-        // Indicators pair up from the start of their run.
-        qsizetype before = 0;
-        for (qsizetype start = at; start > 0; ++before) {
+        qsizetype start = at;
+        return splitsAFlag([&]() -> std::optional<char32_t> {
+            if (start <= 0)
+                return std::nullopt;
             start = codePointStartBefore(text, start);
-            if (!isRegionalIndicator(codePointAt(text, start)))
-                break;
-        }
-        return before % 2 == 1;
+            return codePointAt(text, start);
+        });
     }
     switch (QChar::category(next)) {
     case QChar::Mark_NonSpacing:

@@ -2,8 +2,10 @@
 #include "generators/username.h"
 
 #include "generators/random.h"
+#include "generators/regional_indicators.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace quentara {
 namespace {
@@ -12,12 +14,17 @@ bool isContinuationByte(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
-// U+1F1E6..U+1F1FF, two of which make one flag: F0 9F 87 A6..BF in UTF-8.
-bool isRegionalIndicatorAt(std::string_view text, std::size_t at) {
-    if (text.size() < at + 4 || text.substr(at, 3) != "\xF0\x9F\x87")
-        return false;
-    const auto last = static_cast<unsigned char>(text[at + 3]);
-    return last >= 0xA6 && last <= 0xBF;
+// The code point of the four-byte UTF-8 sequence at `at`, if one stands there (every
+// regional indicator is one).
+std::optional<char32_t> fourByteCodePointAt(std::string_view text, std::size_t at) {
+    if (text.size() < at + 4 || (static_cast<unsigned char>(text[at]) & 0xF8) != 0xF0 ||
+        !isContinuationByte(text[at + 1]) || !isContinuationByte(text[at + 2]) ||
+        !isContinuationByte(text[at + 3]))
+        return std::nullopt;
+    char32_t c = static_cast<unsigned char>(text[at]) & 0x07u;
+    for (std::size_t i = 1; i < 4; ++i)
+        c = (c << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3Fu);
+    return c;
 }
 
 // The boundary source is not trusted to cut well (a platform's finder has been seen to cut
@@ -28,13 +35,19 @@ std::size_t wholeCharactersEnd(std::string_view text, std::size_t end) {
     end = std::min(end, text.size());
     while (end < text.size() && isContinuationByte(text[end]))
         ++end;
-    if (!isRegionalIndicatorAt(text, end))
+    const std::optional<char32_t> next = fourByteCodePointAt(text, end);
+    if (!next || !isRegionalIndicator(*next))
         return end;
-    std::size_t indicatorsBefore = 0;
-    while (end >= 4 * (indicatorsBefore + 1) &&
-           isRegionalIndicatorAt(text, end - 4 * (indicatorsBefore + 1)))
-        ++indicatorsBefore;
-    return indicatorsBefore % 2 == 1 ? end + 4 : end;
+    // Only four-byte code points can be indicators, so stepping back four bytes at a time
+    // meets every one of a run.
+    std::size_t at = end;
+    const bool inFlag = splitsAFlag([&]() -> std::optional<char32_t> {
+        if (at < 4)
+            return std::nullopt;
+        at -= 4;
+        return fourByteCodePointAt(text, at);
+    });
+    return inFlag ? end + 4 : end;
 }
 
 std::string_view leading(std::string_view text, std::size_t count,
