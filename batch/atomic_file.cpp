@@ -2,6 +2,7 @@
 #include "batch/atomic_file.h"
 
 #include <cstdio>
+#include <functional>
 #include <random>
 
 namespace quentara {
@@ -95,8 +96,11 @@ FileFailure AtomicFile::open() {
 // for its owner only until it is complete.
 FileFailure AtomicFile::openReplacement() {
     std::error_code error = files_.createUnnamed(info_.place, handle_);
-    if (error) // no unnamed files here: a named one, removed on every way out that allows it
-        error = createNamed();
+    if (error) { // no unnamed files here: a named one, removed on every way out that allows it
+        error = nameTemporary([this](const std::filesystem::path& name) {
+            return files_.createNew(info_.place, name, handle_);
+        });
+    }
     if (error) {
         if (existing_ && folderRefuses(error))
             return useExisting(Way::inPlace);
@@ -120,12 +124,15 @@ FileFailure AtomicFile::openReplacement() {
     return {};
 }
 
-std::error_code AtomicFile::createNamed() {
+// Gives the temporary a fresh name beside the target, by creating a new file or by linking the
+// unnamed one; another writer's file of the same name means another name is tried.
+std::error_code AtomicFile::nameTemporary(
+    const std::function<std::error_code(const std::filesystem::path&)>& takeName) {
     std::random_device entropy;
     std::error_code error;
     for (int attempt = 0; attempt < nameAttempts; ++attempt) {
         temporary_ = temporaryBeside(info_.place.name, entropy());
-        error = files_.createNew(info_.place, temporary_, handle_);
+        error = takeName(temporary_);
         if (error != std::errc::file_exists)
             break;
     }
@@ -190,20 +197,6 @@ FileFailure AtomicFile::write(const char* data, std::size_t size, const KeepWait
     return {};
 }
 
-std::error_code AtomicFile::linkUnnamed() {
-    std::random_device entropy;
-    std::error_code error;
-    for (int attempt = 0; attempt < nameAttempts; ++attempt) {
-        temporary_ = temporaryBeside(info_.place.name, entropy());
-        error = files_.link(handle_, info_.place, temporary_);
-        if (error != std::errc::file_exists)
-            break;
-    }
-    if (error)
-        temporary_.clear();
-    return error;
-}
-
 FileFailure AtomicFile::commit() {
     if (FileFailure failure = reserve(0))
         return failure;
@@ -221,7 +214,10 @@ FileFailure AtomicFile::commit() {
         }
         // The content is complete and on the disk: only now does it get a name.
         if (temporary_.empty()) {
-            if (const std::error_code error = linkUnnamed())
+            if (const std::error_code error =
+                    nameTemporary([this](const std::filesystem::path& name) {
+                        return files_.link(handle_, info_.place, name);
+                    }))
                 return fail(FileFailure::Step::replace, error);
         }
     }

@@ -69,8 +69,8 @@ private:
     FileFailure openReplacement();
     FileFailure useExisting(Way way);
     void dropNew() noexcept;
-    std::error_code createNamed();
-    std::error_code linkUnnamed();
+    std::error_code
+    nameTemporary(const std::function<std::error_code(const std::filesystem::path&)>& takeName);
 
     FileLayer& files_;
     std::filesystem::path target_;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the system's files have in common on every platform: the refusals of a target.
+// What the system's files have in common on every platform: the refusals of a target, the
+// write loop.
 #include "batch/file_layer.h"
 
 #include <string>
@@ -32,6 +33,24 @@ const std::error_category& targetRefusalCategory() {
 
 std::error_code make_error_code(TargetRefusal refusal) {
     return {static_cast<int>(refusal), targetRefusalCategory()};
+}
+
+std::error_code writeAll(const char* data, std::size_t size, std::size_t& written,
+                         const WritePiece& writePiece) {
+    constexpr std::size_t mostAtOnce = std::size_t{1} << 30;
+    written = 0;
+    while (size > 0) {
+        std::size_t done = 0;
+        if (const std::error_code error =
+                writePiece(data, size < mostAtOnce ? size : mostAtOnce, done))
+            return error;
+        if (done == 0)
+            return std::make_error_code(std::errc::no_space_on_device);
+        data += done;
+        size -= done;
+        written += done;
+    }
+    return {};
 }
 
 } // namespace quentara

@@ -44,6 +44,15 @@ struct TargetInfo {
 // Asked while a write waits for a slow reader; false ends the wait and the write.
 using KeepWaiting = std::function<bool()>;
 
+// One call of the system's write: sets `done` to the bytes it took, or gives the error.
+using WritePiece =
+    std::function<std::error_code(const char* data, std::size_t size, std::size_t& done)>;
+// Writes all `size` bytes through `writePiece`, at most a gigabyte a call (more than some
+// systems take at once); `written` counts what went in. A call that takes nothing means the
+// disk is full.
+std::error_code writeAll(const char* data, std::size_t size, std::size_t& written,
+                         const WritePiece& writePiece);
+
 class FileLayer {
 public:
     using Handle = FileHandle;

@@ -209,28 +209,24 @@ std::error_code SystemFileLayer::truncate(Handle handle, bool& lost) {
 std::error_code SystemFileLayer::write(Handle handle, const char* data, std::size_t size,
                                        const KeepWaiting& keepWaiting, std::size_t& written) {
     const int fd = descriptor(handle);
-    written = 0;
     PipeSignalBlock pipeSignal;
-    while (size > 0) {
-        const std::size_t chunk = size < (std::size_t{1} << 30) ? size : (std::size_t{1} << 30);
-        const ssize_t done = ::write(fd, data, chunk);
-        if (done < 0) {
-            if (errno == EAGAIN || errno == EINTR) {
-                if (const std::error_code error = waitForRoom(fd, keepWaiting))
-                    return error;
-                continue;
-            }
-            if (errno == EPIPE)
-                pipeSignal.raised();
-            return lastError();
-        }
-        if (done == 0)
-            return std::make_error_code(std::errc::no_space_on_device);
-        data += done;
-        size -= static_cast<std::size_t>(done);
-        written += static_cast<std::size_t>(done);
-    }
-    return {};
+    return writeAll(data, size, written,
+                    [&](const char* piece, std::size_t count, std::size_t& done) {
+                        for (;;) {
+                            const ssize_t result = ::write(fd, piece, count);
+                            if (result >= 0) {
+                                done = static_cast<std::size_t>(result);
+                                return std::error_code{};
+                            }
+                            if (errno != EAGAIN && errno != EINTR)
+                                break;
+                            if (const std::error_code error = waitForRoom(fd, keepWaiting))
+                                return error;
+                        }
+                        if (errno == EPIPE)
+                            pipeSignal.raised();
+                        return lastError();
+                    });
 }
 
 std::error_code SystemFileLayer::sync(Handle handle) {

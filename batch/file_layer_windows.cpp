@@ -220,19 +220,14 @@ std::error_code SystemFileLayer::truncate(Handle handle, bool& lost) {
 std::error_code SystemFileLayer::write(Handle handle, const char* data, std::size_t size,
                                        const KeepWaiting&, std::size_t& written) {
     const int fd = descriptor(handle);
-    written = 0;
-    while (size > 0) {
-        const unsigned chunk = static_cast<unsigned>(size < (1u << 30) ? size : (1u << 30));
-        const int done = ::_write(fd, data, chunk);
-        if (done < 0)
-            return lastError();
-        if (done == 0)
-            return std::make_error_code(std::errc::no_space_on_device);
-        data += done;
-        size -= static_cast<std::size_t>(done);
-        written += static_cast<std::size_t>(done);
-    }
-    return {};
+    return writeAll(data, size, written,
+                    [fd](const char* piece, std::size_t count, std::size_t& done) {
+                        const int result = ::_write(fd, piece, static_cast<unsigned>(count));
+                        if (result < 0)
+                            return lastError();
+                        done = static_cast<std::size_t>(result);
+                        return std::error_code{};
+                    });
 }
 
 std::error_code SystemFileLayer::sync(Handle handle) {
