@@ -135,9 +135,4 @@ void frmAbout::StartSysInfo() {
                                 MessageIcon::none);
 }
 
-bool frmAbout::GetKeyValue(std::uint32_t KeyRoot, const std::string& KeyName,
-                           const std::string& SubKeyRef, std::string& KeyVal) {
-    return ::quentara::GetKeyValue(services_.registry, KeyRoot, KeyName, SubKeyRef, KeyVal);
-}
-
 } // namespace quentara

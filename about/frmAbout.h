@@ -4,8 +4,6 @@
 #pragma once
 
 #include <QDialog>
-#include <cstdint>
-#include <string>
 
 class QLabel;
 class QPushButton;
@@ -13,13 +11,11 @@ class QPushButton;
 namespace quentara {
 
 class MessageBox;
-class Registry;
 class SysInfoTool;
 
 // What the dialog needs of the platform.
 struct AboutServices {
     MessageBox& messages;
-    Registry& registry;
     SysInfoTool& sysInfoTool;
 };
 
@@ -31,11 +27,9 @@ public:
     // program running.
     explicit frmAbout(AboutServices services, QWidget* owner = nullptr);
 
-    // Launches the system-information tool, or tells the user it is unavailable.
+    // Launches the system-information tool, or tells the user it is unavailable. Where there
+    // is a registry, the tool looks itself up there through GetKeyValue (about/sys_info.h).
     void StartSysInfo();
-    // Reads one registry value as text (see quentara::GetKeyValue).
-    bool GetKeyValue(std::uint32_t KeyRoot, const std::string& KeyName,
-                     const std::string& SubKeyRef, std::string& KeyVal);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

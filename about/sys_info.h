@@ -65,21 +65,6 @@ public:
     virtual bool start() = 0;
 };
 
-// A system without a registry: every key is missing.
-class NoRegistry final : public Registry {
-public:
-    std::int32_t openKey(std::uint32_t, const std::string&, std::uint32_t,
-                         RegistryKey& key) override {
-        key = 0;
-        return registryNotFound;
-    }
-    std::int32_t queryValue(RegistryKey, const std::string&, std::uint32_t&, unsigned char*,
-                            std::uint32_t&) override {
-        return registryInvalidHandle;
-    }
-    std::int32_t closeKey(RegistryKey) override { return registryInvalidHandle; }
-};
-
 // The two places the tool's location is looked up, in order.
 inline constexpr const char* toolPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 inline constexpr const char* toolPathValue = "PATH";

@@ -328,7 +328,7 @@ void frmGenerator::mnuAbout_Click() {
         delete aboutDialog_.data();
     if (aboutDialog_ == nullptr)
         aboutDialog_ = new frmAbout(
-            AboutServices{services_.messages, services_.registry, services_.sysInfoTool}, this);
+            AboutServices{services_.messages, services_.sysInfoTool}, this);
     aboutDialog_->show();
     aboutDialog_->raise();
     aboutDialog_->activateWindow();

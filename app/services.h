@@ -10,7 +10,6 @@ class Clipboard;
 class FileChooser;
 class FileLayer;
 class MessageBox;
-class Registry;
 class SysInfoTool;
 
 struct Services {
@@ -20,8 +19,7 @@ struct Services {
     Beep& beep;
     FileChooser& fileChooser;
     FileLayer& fileSystem;
-    // The About dialog's registry reads and system-information tool.
-    Registry& registry;
+    // The About dialog's system-information tool.
     SysInfoTool& sysInfoTool;
 
     // The real services of the running program; they live as long as the process.

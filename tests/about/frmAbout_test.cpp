@@ -279,7 +279,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(AboutDialog, UnavailableMessageHasOnlyOkNoIconAndTheProgramsCaption) {
     QtMessageBox realBox;
     sysInfoTool.outcome = RecordingLauncher::Outcome::fails;
-    QPointer<frmAbout> about(new frmAbout(AboutServices{realBox, registry, sysInfoTool}));
+    QPointer<frmAbout> about(new frmAbout(AboutServices{realBox, sysInfoTool}));
     about->show();
     struct Seen {
         QString title, text;
@@ -327,9 +327,8 @@ TEST(AboutDialogLifetime, DoesNotCountAsAWindowThatKeepsTheProgramRunning) {
     QWidget mainWindow;
     mainWindow.show();
     RecordingMessageBox messages;
-    NoRegistry registry;
     RecordingSysInfoTool sysInfoTool;
-    QPointer<frmAbout> about(new frmAbout(AboutServices{messages, registry, sysInfoTool}));
+    QPointer<frmAbout> about(new frmAbout(AboutServices{messages, sysInfoTool}));
     about->show();
     QTimer::singleShot(0, &mainWindow, [&mainWindow] { mainWindow.close(); });
     QTimer::singleShot(5000, &mainWindow, [] { QCoreApplication::exit(99); });

@@ -106,9 +106,8 @@ protected:
     RecordingBeep beep;
     ScriptedFileChooser chooser;
     ForwardingFileLayer files;
-    RecordingRegistry registry;
     RecordingSysInfoTool sysInfoTool;
-    Services services{messages, clipboard, beep, chooser, files, registry, sysInfoTool};
+    Services services{messages, clipboard, beep, chooser, files, sysInfoTool};
     std::unique_ptr<frmGenerator> window;
 };
 

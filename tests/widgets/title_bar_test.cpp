@@ -27,9 +27,8 @@ struct FakeServices {
     RecordingBeep beep;
     ScriptedFileChooser chooser;
     ForwardingFileLayer files;
-    RecordingRegistry registry;
     RecordingSysInfoTool sysInfoTool;
-    Services all{messages, clipboard, beep, chooser, files, registry, sysInfoTool};
+    Services all{messages, clipboard, beep, chooser, files, sysInfoTool};
 };
 
 struct TitledWindow {
@@ -91,20 +90,19 @@ TEST_P(OwnTitleBar, ShowsTheTitleAndOnlyACloseButtonAboveTheContents) {
     EXPECT_TRUE(titled.isNull() || !titled->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(BothWindows, OwnTitleBar,
-                         testing::Values(TitledWindow{"mainWindow",
-                                                      [](Services& services) -> QWidget* {
-                                                          return new frmGenerator(services);
-                                                      },
-                                                      "Quentara", "txtResult"},
-                                         TitledWindow{"aboutDialog",
-                                                      [](Services& services) -> QWidget* {
-                                                          return new frmAbout(AboutServices{
-                                                              services.messages, services.registry,
-                                                              services.sysInfoTool});
-                                                      },
-                                                      "About Quentara", "cmdOK"}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    BothWindows, OwnTitleBar,
+    testing::Values(
+        TitledWindow{"mainWindow",
+                     [](Services& services) -> QWidget* { return new frmGenerator(services); },
+                     "Quentara", "txtResult"},
+        TitledWindow{
+            "aboutDialog",
+            [](Services& services) -> QWidget* {
+                return new frmAbout(AboutServices{services.messages, services.sysInfoTool});
+            },
+            "About Quentara", "cmdOK"}),
+    RowName());
 
 } // namespace
 } // namespace quentara
