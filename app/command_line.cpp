@@ -27,7 +27,7 @@ constexpr const char* tryHelp = "Type \"quentara --help\" for what Quentara unde
 struct Arguments {
     std::vector<std::optional<std::string>> values; // one for each of the command's options
     std::vector<std::string> plain;
-    bool help = false;
+    const ProgramOption* standAlone = nullptr; // "--help" after the command's name
 };
 
 std::variant<Arguments, CommandRefusal> readArguments(const Command& command,
@@ -45,8 +45,8 @@ std::variant<Arguments, CommandRefusal> readArguments(const Command& command,
             onlyPlain = true;
             continue;
         }
-        if (arg == "--help" || arg == "-h") {
-            read.help = true;
+        if (const ProgramOption* option = findProgramOption(arg); option && option->afterCommand) {
+            read.standAlone = option;
             continue;
         }
         const std::size_t equals = arg.find('=');
@@ -105,13 +105,11 @@ CommandReading readCommand(const Command& command, const Arguments& read) {
 CommandReading readCommandLine(std::span<char* const> args) {
     const std::string_view command = args.front();
     const std::span<char* const> rest = args.subspan(1);
-    if (command == "--help" || command == "-h" || command == "--version") {
+    if (const ProgramOption* option = findProgramOption(command)) {
         if (!rest.empty())
             return CommandRefusal{quotedForMessage(command) + " takes no further arguments.\n" +
                                   tryHelp};
-        if (command == "--version")
-            return CommandRequest{VersionRequest{}};
-        return CommandRequest{HelpRequest{}};
+        return option->request();
     }
 
     const auto commands = commandTable();
@@ -127,8 +125,8 @@ CommandReading readCommandLine(std::span<char* const> args) {
     auto read = readArguments(*found, rest);
     if (auto* refusal = std::get_if<CommandRefusal>(&read))
         return *refusal;
-    if (std::get<Arguments>(read).help)
-        return CommandRequest{HelpRequest{}};
+    if (const ProgramOption* option = std::get<Arguments>(read).standAlone)
+        return option->request();
     return readCommand(*found, std::get<Arguments>(read));
 }
 

@@ -169,9 +169,11 @@ constexpr Command commands[] = {{"password", start<PasswordRequest>, "", "", "",
                                  printUsername,
                                  usernameHelp}};
 
-constexpr ProgramOption standAlone[] = {
-    {"--help", "shows this text", "shows the commands and their options"},
-    {"--version", "shows the program's name and version", "shows the program's name and version"}};
+constexpr ProgramOption standAlone[] = {{"--help", "-h", start<HelpRequest>, true,
+                                         "shows this text", "shows the commands and their options"},
+                                        {"--version", "", start<VersionRequest>, false,
+                                         "shows the program's name and version",
+                                         "shows the program's name and version"}};
 
 } // namespace
 
@@ -181,6 +183,13 @@ std::span<const Command> commandTable() {
 
 std::span<const ProgramOption> programOptions() {
     return standAlone;
+}
+
+const ProgramOption* findProgramOption(std::string_view text) {
+    for (const ProgramOption& option : standAlone)
+        if (text == option.name || (!option.shortName.empty() && text == option.shortName))
+            return &option;
+    return nullptr;
 }
 
 std::size_t argumentCount(const Command& command) {

@@ -49,12 +49,17 @@ struct Command {
 // The options that stand alone: "--help", "--version".
 struct ProgramOption {
     std::string_view name;
+    std::string_view shortName; // "-h"; empty where there is none
+    CommandRequest (*request)();
+    bool afterCommand;           // also understood after a command's name
     std::string_view help;       // as --help lists it
     std::string_view manualHelp; // as the manual page lists it
 };
 
 std::span<const Command> commandTable();
 std::span<const ProgramOption> programOptions();
+// The stand-alone option `text` names in either form; nullptr where it names none.
+const ProgramOption* findProgramOption(std::string_view text);
 
 // How many plain arguments `command` takes.
 std::size_t argumentCount(const Command& command);
