@@ -28,15 +28,8 @@ public:
 // How the clipboard managers of each desktop are told to keep a text out of their history.
 enum class ClipboardFlavour { unixDesktop, windows, macOS };
 
-constexpr ClipboardFlavour nativeClipboardFlavour() {
-#if defined(Q_OS_WIN)
-    return ClipboardFlavour::windows;
-#elif defined(Q_OS_MACOS)
-    return ClipboardFlavour::macOS;
-#else
-    return ClipboardFlavour::unixDesktop;
-#endif
-}
+// The flavour of the platform the program runs on.
+ClipboardFlavour nativeClipboardFlavour();
 
 // `text` as plain text, marked as a secret so that clipboard managers, clipboard history
 // and cloud clipboards leave it alone: a password must not outlive its paste.

@@ -12,4 +12,12 @@ void QtClipboard::place(std::unique_ptr<QMimeData> data) {
     QGuiApplication::clipboard()->setMimeData(data.release());
 }
 
+ClipboardFlavour nativeClipboardFlavour() {
+#ifdef Q_OS_MACOS
+    return ClipboardFlavour::macOS;
+#else
+    return ClipboardFlavour::unixDesktop;
+#endif
+}
+
 } // namespace quentara

@@ -38,4 +38,8 @@ void QtClipboard::place(std::unique_ptr<QMimeData> data) {
         addExclusionFormats();
 }
 
+ClipboardFlavour nativeClipboardFlavour() {
+    return ClipboardFlavour::windows;
+}
+
 } // namespace quentara
