@@ -7,18 +7,10 @@ toolchain="$root/cmake/mingw-w64-x86_64.cmake"
 triple=x86_64-w64-mingw32
 jobs=$(nproc 2>/dev/null || echo 2)
 
-# Installs the Debian packages still missing (args: package names); adds a deb-src line
-# for the configured Debian mirror when a source package is needed and none is set up.
+# Installs the Debian packages still missing (args: package names), beside the native build
+# set: cross-building Qt takes its tools (moc, rcc) from the native Qt of the same version.
 windows_install() {
-    local missing=() package status
-    for package in "$@"; do
-        status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-        [[ "$status" == "install ok installed" ]] || missing+=("$package")
-    done
-    [[ ${#missing[@]} -eq 0 ]] && return 0
-    echo "Installing missing packages: ${missing[*]}"
-    as_root apt-get update -q
-    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
+    "$root/scripts/install-deps" build "$@"
 }
 
 as_root() {
