@@ -7,9 +7,9 @@
 #include "support/row_name.h"
 #include "support/temp_folder.h"
 
-#include <chrono>
 #include <gtest/gtest.h>
-#include <thread>
+#include <iterator>
+#include <tlhelp32.h> // after <windows.h>, which scratch_key_windows.h brings
 
 namespace quentara {
 namespace {
@@ -20,19 +20,32 @@ std::string uniqueKeyPath(const char* name) {
     return testKeyRoot + name + "-" + std::to_string(GetCurrentProcessId());
 }
 
-// The registry says nothing about a launch: the started program leaves its marker, in its own
-// time. Bounded, so a program that never runs fails the test instead of hanging it.
+// The registry says nothing about a launch: the started program leaves its marker and ends in
+// its own time. The launcher lets its process go, so the process is found again by its file
+// and waited for (bounded, so a program that never ends fails the test instead of hanging it);
+// one that is not found has ended already. Only then may its file and folder go.
 std::string waitForMarker(const std::filesystem::path& program) {
-    const std::filesystem::path marker = program.string() + ".ran";
-    for (int attempt = 0; attempt < 1000 && !std::filesystem::exists(marker); ++attempt)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    for (int attempt = 0; attempt < 50 && readBytes(marker).empty(); ++attempt)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    // A running program cannot be deleted: without this wait its folder outlives the test.
-    std::error_code running;
-    for (int attempt = 0; attempt < 250 && !std::filesystem::remove(program, running); ++attempt)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    return readBytes(marker);
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
+        const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
+                                           entry.th32ProcessID);
+        if (process == nullptr)
+            continue;
+        wchar_t image[1024];
+        DWORD size = std::size(image);
+        std::error_code unknown;
+        if (QueryFullProcessImageNameW(process, 0, image, &size) &&
+            std::filesystem::equivalent(std::filesystem::path(image), program, unknown))
+            EXPECT_EQ(WaitForSingleObject(process, 20000), WAIT_OBJECT_0) << program;
+        CloseHandle(process);
+    }
+    CloseHandle(snapshot);
+    std::error_code stillThere; // the test's folder goes with it
+    std::filesystem::remove(program, stillThere);
+    return readBytes(program.string() + ".ran");
 }
 
 // A copy of the marker program under the given name, so that the launch shows.
