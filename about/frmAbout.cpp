@@ -5,8 +5,8 @@
 #include "program_info.h"
 #include "widgets/controls.h"
 #include "widgets/message_box.h"
-#include "widgets/program_font.h"
 #include "widgets/program_icon.h"
+#include "widgets/program_window.h"
 #include "widgets/title_bar.h"
 #include "widgets/twips.h"
 
@@ -45,13 +45,9 @@ void widenForCaptions(std::initializer_list<QPushButton*> column) {
 } // namespace
 
 frmAbout::frmAbout(AboutServices services, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                         Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      services_(services) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About")); // replaced by Form_Load before it is seen
-    setWindowIcon(programIcon());
-    setFont(programFont());
+    : QDialog(owner, Qt::Dialog | fixedWindowFlags), services_(services) {
+    // The title is replaced by Form_Load before it is seen.
+    dressProgramWindow(this, "frmAbout", QStringLiteral("About"));
     setModal(false);
     // Closing deletes the dialog and its controls; the next About builds them anew.
     setAttribute(Qt::WA_DeleteOnClose);

@@ -18,8 +18,7 @@
 #include "widgets/locale_numbers.h"
 #include "widgets/menu_keys.h"
 #include "widgets/message_box.h"
-#include "widgets/program_font.h"
-#include "widgets/program_icon.h"
+#include "widgets/program_window.h"
 #include "widgets/spin_button.h"
 #include "widgets/tab_control.h"
 #include "widgets/title_bar.h"
@@ -50,16 +49,9 @@ QStringList bitsList() {
 
 } // namespace
 
-// MSWindowsFixedSizeDialogHint: without it Windows draws a sizing border around the fixed
-// window.
 frmGenerator::frmGenerator(Services services, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                              Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      services_(services) {
-    setObjectName(QStringLiteral("frmGenerator"));
-    setWindowTitle(QString::fromLatin1(programName));
-    setWindowIcon(programIcon());
-    setFont(programFont());
+    : QMainWindow(parent, Qt::Window | fixedWindowFlags), services_(services) {
+    dressProgramWindow(this, "frmGenerator", QString::fromLatin1(programName));
     buildControls();
     buildMenus();
     setFocusOrder();
@@ -327,8 +319,7 @@ void frmGenerator::mnuAbout_Click() {
     if (aboutDialog_ != nullptr && !aboutDialog_->isVisible())
         delete aboutDialog_.data();
     if (aboutDialog_ == nullptr)
-        aboutDialog_ = new frmAbout(
-            AboutServices{services_.messages, services_.sysInfoTool}, this);
+        aboutDialog_ = new frmAbout(AboutServices{services_.messages, services_.sysInfoTool}, this);
     aboutDialog_->show();
     aboutDialog_->raise();
     aboutDialog_->activateWindow();
