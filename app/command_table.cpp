@@ -3,9 +3,9 @@
 
 #include "app/command_console.h"
 #include "batch/batch_messages.h"
-#include "batch/quantity_text.h"
 #include "generators/hex_string.h"
-#include "generators/length_text.h"
+#include "generators/number_length.h"
+#include "generators/number_quantity.h"
 #include "generators/text_scan.h"
 
 #include <algorithm>

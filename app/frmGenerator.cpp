@@ -8,7 +8,7 @@
 #include "app/strength_note.h"
 #include "batch/batch_run.h"
 #include "generators/hex_string.h"
-#include "generators/length_text.h"
+#include "generators/number_length.h"
 #include "generators/password_composer.h"
 #include "generators/strength.h"
 #include "generators/username.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/strength_note.h"
 
-#include "generators/length_text.h"
+#include "generators/number_length.h"
 #include "widgets/locale_numbers.h"
 
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/quantity_step.h"
 
-#include "batch/number_text.h"
+#include "generators/number_text.h"
 #include "widgets/locale_numbers.h"
 
 namespace quentara {

@@ -2,10 +2,9 @@
 // The length conversion: a text is refused as no number exactly when it is not a plain decimal
 // number; an accepted length (or one refused as too long) is the text's value rounded to the
 // nearest integer, halves to the even one, and in range.
-#include "generators/length_text.h"
-
 #include "exact_decimal.h"
 #include "fuzz_check.h"
+#include "generators/number_length.h"
 
 #include <cstdint>
 #include <string>

@@ -2,10 +2,9 @@
 // The strict quantity conversion: refused as no number exactly when the text is no decimal
 // number; accepted exactly when its value is a whole number from 1 to 999999999999999, and
 // then as that very number, however the text writes it.
-#include "batch/quantity_text.h"
-
 #include "exact_decimal.h"
 #include "fuzz_check.h"
+#include "generators/number_quantity.h"
 
 #include <cstdint>
 #include <string>

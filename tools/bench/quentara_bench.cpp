@@ -11,8 +11,8 @@
 
 #include "about/program_search.h"
 #include "batch/batch_file.h"
-#include "batch/quantity_text.h"
-#include "generators/length_text.h"
+#include "generators/number_length.h"
+#include "generators/number_quantity.h"
 #include "generators/password_composer.h"
 #include "generators/random.h"
 
@@ -26,8 +26,8 @@
 
 #ifdef _WIN32
 // <windows.h> first: <psapi.h> uses its types without including it.
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 #else
 #include <sys/resource.h>
 #endif

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "generators/length_text.h"
+#include "generators/number_length.h"
 #include "support/row_name.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch/quantity_text.h"
+#include "generators/number_quantity.h"
 
-#include "generators/decimal_scan.h"
+#include "generators/number_scan.h"
 #include "generators/text_scan.h"
 
 namespace quentara {

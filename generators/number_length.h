@@ -2,7 +2,7 @@
 // Reading a password length typed into a length box.
 #pragma once
 
-#include "generators/decimal_scan.h"
+#include "generators/number_scan.h"
 
 #include <cstdint>
 #include <string>

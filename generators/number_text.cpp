@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch/number_text.h"
+#include "generators/number_text.h"
 
-#include "generators/decimal_scan.h"
+#include "generators/number_scan.h"
 #include "generators/text_scan.h"
 
 #include <charconv>

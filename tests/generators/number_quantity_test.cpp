@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch/quantity_text.h"
+#include "generators/number_quantity.h"
 
 #include <gtest/gtest.h>
 #include <string>

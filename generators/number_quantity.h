@@ -2,7 +2,7 @@
 // Reading the number of lines that a batch file is to hold.
 #pragma once
 
-#include "generators/decimal_scan.h"
+#include "generators/number_scan.h"
 
 #include <cstdint>
 #include <string>
