@@ -250,7 +250,7 @@ std::optional<std::int32_t> frmGenerator::readLength(const QComboBox* box, Class
         warn(lengthProblemMessage(problem, text, marks));
         return std::nullopt;
     }
-    return reading.length;
+    return reading.value;
 }
 
 std::optional<std::string> frmGenerator::EasyPassword() {

@@ -29,7 +29,7 @@ std::optional<std::uint64_t> BatchRun::readQuantity(const QString& fileName,
         showProblem(fileName, quantityProblemMessage(reading.problem, text, marks));
         return std::nullopt;
     }
-    return reading.quantity;
+    return reading.value;
 }
 
 void BatchRun::showProblem(const QString& fileName, const std::string& reason) const {

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "a length out of range rounds outside 32 bits");
         return 0;
     }
-    const std::int64_t length = reading.length;
+    const std::int64_t length = reading.value;
     require(reading.problem == (length > 1'000'000 ? LengthProblem::tooLong : LengthProblem::none),
             "an accepted length is at most 1000000, a longer one is refused as too long");
     const int belowLower = compareExact(*exact, halfOf(2 * length - 1));

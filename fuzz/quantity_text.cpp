@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require((reading.problem == QuantityProblem::none) == wholeInRange,
             "accepted exactly when the value is a whole number from 1 to 999999999999999");
     if (reading.problem == QuantityProblem::none)
-        require(compareExact(*exact, exactOf(std::to_string(reading.quantity))) == 0,
+        require(compareExact(*exact, exactOf(std::to_string(reading.value))) == 0,
                 "the accepted quantity reads back as the text's value");
     return 0;
 }

@@ -13,7 +13,7 @@ namespace quentara {
 namespace {
 
 bool isSkipped(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
+    return isBlank(c) || c == '\n';
 }
 
 // The text without the characters that LeadingNumber skips wherever they stand.
