@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/number_quantity.h"
+#include "support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -46,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Quantity{"1E999999999999", 0, large},
                     // 2^64 + 5: read in 64 bits it would wrap round to 5
                     Quantity{"18446744073709551621", 0, large},
-                    Quantity{"1E-999999999999", 0, fraction}));
+                    Quantity{"1E-999999999999", 0, fraction}),
+    [](const testing::TestParamInfo<Quantity>& row) { return textRowName(row.param.text); });
 
 struct GermanQuantity {
     const char* name;
@@ -127,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Reason{large, "1E15", "The quantity \"1E15\" is too large."},
                     Reason{nan, "0123456789012345678901234567890123456789xyz",
                            "The quantity \"0123456789012345678901234567890123456789...\" is "
-                           "not a number."}));
+                           "not a number."}),
+    [](const testing::TestParamInfo<Reason>& row) { return textRowName(row.param.text); });
 
 } // namespace
 } // namespace quentara
