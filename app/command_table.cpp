@@ -3,9 +3,10 @@
 
 #include "app/command_console.h"
 #include "batch/batch_messages.h"
-#include "batch/quantity_text.h"
 #include "generators/hex_string.h"
-#include "generators/length_text.h"
+#include "generators/number_length.h"
+#include "generators/number_quantity.h"
+#include "generators/number_reading.h"
 #include "generators/text_scan.h"
 
 #include <algorithm>
@@ -27,11 +28,10 @@ std::optional<std::string> readLength(std::string_view text, CommandRequest& req
     const LengthReading length = readLengthText(text);
     if (length.problem != LengthProblem::none)
         return lengthProblemMessage(length.problem, text);
-    if (length.length < 1)
-        return "The length " + quotedForMessage(text) +
-               " gives empty passwords.\nType a whole number of characters from 1 to " +
-               std::to_string(maxPasswordLength) + ", for example 12.";
-    ruleOf(request).length = length.length;
+    if (length.value < 1)
+        return namedNumber(lengthWords.name, text) + " gives empty passwords." +
+               wholeNumberHint(lengthWords, 1, maxPasswordLength);
+    ruleOf(request).length = length.value;
     return std::nullopt;
 }
 
@@ -63,13 +63,13 @@ std::optional<std::string> readClasses(std::string_view list, CommandRequest& re
 }
 
 // The count of passwords is read as the batch file's quantity of lines.
-constexpr QuantityWords countWords{"count", "passwords", "10"};
+constexpr NumberWords countWords{"count", "passwords", "10"};
 
 std::optional<std::string> readCount(std::string_view text, CommandRequest& request) {
     const QuantityReading count = readQuantityText(text);
     if (count.problem != QuantityProblem::none)
         return quantityProblemMessage(count.problem, text, {}, countWords);
-    std::get<PasswordRequest>(request).count = count.quantity;
+    std::get<PasswordRequest>(request).count = count.value;
     return std::nullopt;
 }
 
@@ -77,7 +77,7 @@ std::optional<std::string> readQuantity(std::string_view text, CommandRequest& r
     const QuantityReading quantity = readQuantityText(text);
     if (quantity.problem != QuantityProblem::none)
         return quantityProblemMessage(quantity.problem, text);
-    std::get<FileRequest>(request).quantity = quantity.quantity;
+    std::get<FileRequest>(request).quantity = quantity.value;
     return std::nullopt;
 }
 

@@ -8,7 +8,7 @@
 #include "app/strength_note.h"
 #include "batch/batch_run.h"
 #include "generators/hex_string.h"
-#include "generators/length_text.h"
+#include "generators/number_length.h"
 #include "generators/password_composer.h"
 #include "generators/strength.h"
 #include "generators/username.h"
@@ -242,7 +242,7 @@ std::optional<std::int32_t> frmGenerator::readLength(const QComboBox* box, Class
         warn(lengthProblemMessage(problem, text, marks));
         return std::nullopt;
     }
-    return reading.length;
+    return reading.value;
 }
 
 std::optional<std::string> frmGenerator::EasyPassword() {

@@ -5,7 +5,8 @@
 #include "batch/batch_file_choice.h"
 #include "batch/batch_messages.h"
 #include "batch/batch_run.h"
-#include "batch/quantity_step.h"
+#include "generators/number_text.h"
+#include "widgets/locale_numbers.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -55,9 +56,13 @@ void frmGenerator::describeBatchRun() {
         cmdGenerateFile->setAccessibleDescription(batchEndNote_ + QLatin1Char('\n') + strength);
 }
 
+// A fraction is written with the user's decimal mark; a leading number beyond a double gives
+// no step, so the box keeps what was typed.
 void frmGenerator::stepQuantity(double amount) {
-    if (const std::optional<QString> stepped = steppedQuantityText(txtQuantity->text(), amount))
-        txtQuantity->setText(*stepped);
+    const std::optional<std::string> stepped =
+        steppedQuantity(txtQuantity->text().toStdString(), amount, localeNumberMarks().decimal);
+    if (stepped)
+        txtQuantity->setText(QString::fromStdString(*stepped));
 }
 
 void frmGenerator::SpinButton1_SpinUp() {

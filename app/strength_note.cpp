@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/strength_note.h"
 
-#include "generators/length_text.h"
+#include "generators/number_length.h"
 #include "widgets/locale_numbers.h"
 
 #include <QLineEdit>
@@ -32,7 +32,7 @@ void StrengthNote::describe() {
 
 QString batchStrengthNote(const QString& lengthText, ClassTicks ticks) {
     const LengthReading length = readLengthText(lengthText.toStdString(), localeNumberMarks());
-    const Strength strength = passwordStrength(length.length, ticks);
+    const Strength strength = passwordStrength(length.value, ticks);
     if (length.problem != LengthProblem::none || strength.bits == 0)
         return {}; // the run would write no password, or none at all
     return QStringLiteral("Strength of each password: ") +

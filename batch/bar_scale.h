@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A progress bar holds an int; quantities go to 10^15. Both ends are divided alike.
+// A progress bar holds an int, far less than maxBatchQuantity: both ends are divided alike.
 #pragma once
 
 #include <climits>

@@ -6,7 +6,7 @@
 #include "batch/batch_messages.h"
 #include "batch/input_blocker.h"
 #include "batch/path_text.h"
-#include "batch/quantity_text.h"
+#include "generators/number_quantity.h"
 #include "widgets/beep.h"
 #include "widgets/locale_numbers.h"
 #include "widgets/message_box.h"
@@ -29,7 +29,7 @@ std::optional<std::uint64_t> BatchRun::readQuantity(const QString& fileName,
         showProblem(fileName, quantityProblemMessage(reading.problem, text, marks));
         return std::nullopt;
     }
-    return reading.quantity;
+    return reading.value;
 }
 
 void BatchRun::showProblem(const QString& fileName, const std::string& reason) const {

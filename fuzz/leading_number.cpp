@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // LeadingNumber agrees with strtod on the same prefix, overflow and underflow included.
-#include "batch/number_text.h"
 #include "fuzz_check.h"
+#include "generators/number_text.h"
 
 #include <cmath>
 #include <cstdint>

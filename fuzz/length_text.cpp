@@ -2,10 +2,9 @@
 // The length conversion: a text is refused as no number exactly when it is not a plain decimal
 // number; an accepted length (or one refused as too long) is the text's value rounded to the
 // nearest integer, halves to the even one, and in range.
-#include "generators/length_text.h"
-
 #include "exact_decimal.h"
 #include "fuzz_check.h"
+#include "generators/number_length.h"
 
 #include <cstdint>
 #include <string>
@@ -40,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "a length out of range rounds outside 32 bits");
         return 0;
     }
-    const std::int64_t length = reading.length;
+    const std::int64_t length = reading.value;
     require(reading.problem == (length > 1'000'000 ? LengthProblem::tooLong : LengthProblem::none),
             "an accepted length is at most 1000000, a longer one is refused as too long");
     const int belowLower = compareExact(*exact, halfOf(2 * length - 1));

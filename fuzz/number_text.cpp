@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // NumberText writes every double in the plain form, and reading that text back gives the same
 // value to 15 significant digits.
-#include "batch/number_text.h"
+#include "generators/number_text.h"
 
 #include "fuzz_check.h"
 

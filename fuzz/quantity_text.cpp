@@ -2,10 +2,9 @@
 // The strict quantity conversion: refused as no number exactly when the text is no decimal
 // number; accepted exactly when its value is a whole number from 1 to 999999999999999, and
 // then as that very number, however the text writes it.
-#include "batch/quantity_text.h"
-
 #include "exact_decimal.h"
 #include "fuzz_check.h"
+#include "generators/number_quantity.h"
 
 #include <cstdint>
 #include <string>
@@ -29,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require((reading.problem == QuantityProblem::none) == wholeInRange,
             "accepted exactly when the value is a whole number from 1 to 999999999999999");
     if (reading.problem == QuantityProblem::none)
-        require(compareExact(*exact, exactOf(std::to_string(reading.quantity))) == 0,
+        require(compareExact(*exact, exactOf(std::to_string(reading.value))) == 0,
                 "the accepted quantity reads back as the text's value");
     return 0;
 }

@@ -43,9 +43,4 @@ std::string quotedForMessage(std::string_view text) {
     return quoted;
 }
 
-std::string groupedDigitsNote(char group) {
-    return std::string(" uses \"") + group +
-           "\", which separates groups of digits here, so it could be read as another number.";
-}
-
 } // namespace quentara

@@ -32,7 +32,4 @@ std::string withControlsShown(std::string_view text);
 // sequence.
 std::string quotedForMessage(std::string_view text);
 
-// What follows a quoted number that holds the locale's group separator `group`.
-std::string groupedDigitsNote(char group);
-
 } // namespace quentara

@@ -2,7 +2,7 @@
 // How the user's locale writes numbers, for the boxes that read and write them.
 #pragma once
 
-#include "generators/decimal_scan.h"
+#include "generators/number_scan.h"
 
 namespace quentara {
 

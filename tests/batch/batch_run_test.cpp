@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/batch_messages.h"
-#include "batch/quantity_text.h"
 #include "batch_window_fixture.h"
+#include "generators/number_quantity.h"
 #include "generators/random.h"
 #include "support/draws.h"
 #include "support/failing_file_layer.h"

@@ -11,8 +11,8 @@
 
 #include "about/program_search.h"
 #include "batch/batch_file.h"
-#include "batch/quantity_text.h"
-#include "generators/length_text.h"
+#include "generators/number_length.h"
+#include "generators/number_quantity.h"
 #include "generators/password_composer.h"
 #include "generators/random.h"
 
@@ -26,8 +26,8 @@
 
 #ifdef _WIN32
 // <windows.h> first: <psapi.h> uses its types without including it.
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 #else
 #include <sys/resource.h>
 #endif
@@ -158,15 +158,15 @@ int main(int argc, char* argv[]) {
     SystemFileLayer files;
     std::uint64_t reports = 0;
     std::uint64_t shown = 0;
-    ProgressPacer pacer(quantity.quantity, [&](std::uint64_t line) {
+    ProgressPacer pacer(quantity.value, [&](std::uint64_t line) {
         ++reports;
         shown = line;
         return true;
     });
     const Clock::time_point start = Clock::now();
     const BatchOutcome outcome = writeBatchFile(
-        files, target, quantity.quantity,
-        [&](std::string& line) { appendPassword(line, length.length, ticks); }, pacer);
+        files, target, quantity.value,
+        [&](std::string& line) { appendPassword(line, length.value, ticks); }, pacer);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     const long rss = peakRssKb();
     if (outcome.status != BatchOutcome::Status::written) {
@@ -178,10 +178,10 @@ int main(int argc, char* argv[]) {
     const auto bytes = std::filesystem::file_size(target, ignored);
     std::filesystem::remove(target, ignored);
 
-    const double linesPerSecond = static_cast<double>(quantity.quantity) / seconds;
+    const double linesPerSecond = static_cast<double>(quantity.value) / seconds;
     std::printf("quentara: %llu lines (%llu bytes) in %.3f s: %.0f lines/s; %llu progress "
                 "reports, last at line %llu\n",
-                static_cast<unsigned long long>(quantity.quantity),
+                static_cast<unsigned long long>(quantity.value),
                 static_cast<unsigned long long>(bytes), seconds, linesPerSecond,
                 static_cast<unsigned long long>(reports), static_cast<unsigned long long>(shown));
     std::printf("peak memory: %ld kB\n", rss);
@@ -191,8 +191,8 @@ int main(int argc, char* argv[]) {
     const std::string passwordCommand =
         "\"" + program + "\" password --length 16 --count " + quantityText + toNowhere;
     if (const std::optional<CommandTime> time = timeCommand(passwordCommand)) {
-        commandPerSecond = static_cast<double>(quantity.quantity) / time->seconds;
-        printCommandTime("quentara password --length 16 --count", quantityText, quantity.quantity,
+        commandPerSecond = static_cast<double>(quantity.value) / time->seconds;
+        printCommandTime("quentara password --length 16 --count", quantityText, quantity.value,
                          *time);
     }
 
@@ -202,8 +202,8 @@ int main(int argc, char* argv[]) {
     if (pwgenPath) {
         const std::string command = "\"" + *pwgenPath + "\" -s -1 16 " + quantityText + toNowhere;
         if (const std::optional<CommandTime> time = timeCommand(command)) {
-            const double pwgenPerSecond = static_cast<double>(quantity.quantity) / time->seconds;
-            printCommandTime("pwgen -s -1 16", quantityText, quantity.quantity, *time);
+            const double pwgenPerSecond = static_cast<double>(quantity.value) / time->seconds;
+            printCommandTime("pwgen -s -1 16", quantityText, quantity.value, *time);
             ratio = ratioText(linesPerSecond / pwgenPerSecond);
             if (commandPerSecond > 0)
                 commandRatio = ratioText(commandPerSecond / pwgenPerSecond);

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace quentara {
@@ -32,6 +33,9 @@ struct DecimalScan {
     std::int64_t trailingPower() const;
     // The digit standing for 10^power in the value, 0 beyond the digits written.
     int digitAt(std::int64_t power) const;
+    // The value's whole part without its sign: 123.45 gives 123, 12E3 gives 12000. Nothing
+    // from 10^19 on, where 64 bits no longer hold every value.
+    std::optional<std::uint64_t> wholePart() const;
 };
 
 // How the user's locale writes numbers: "2.5" and "1,000" in English, "2,5" and "1.000" in
@@ -42,6 +46,10 @@ struct NumberMarks {
 };
 
 DecimalScan scanDecimal(std::string_view text, char decimalMark = '.');
+
+// The number that `text` writes from its first character to its last; nothing when any
+// character is left over or there is no number at all.
+std::optional<DecimalScan> scanWhole(std::string_view text, char decimalMark);
 
 // `text` writes a number with the locale's group separator ("5.000" in German): a reader there
 // takes it for another number than the one it reads as without its groups, so it is refused.

@@ -2,7 +2,8 @@
 // Reading the number of lines that a batch file is to hold.
 #pragma once
 
-#include "generators/decimal_scan.h"
+#include "generators/number_reading.h"
+#include "generators/number_scan.h"
 
 #include <cstdint>
 #include <string>
@@ -21,10 +22,7 @@ enum class QuantityProblem {
     tooLarge,   // above maxBatchQuantity
 };
 
-struct QuantityReading {
-    std::uint64_t quantity = 0;
-    QuantityProblem problem = QuantityProblem::none;
-};
+using QuantityReading = NumberReading<std::uint64_t, QuantityProblem>;
 
 // The whole text must be one number: blanks around it, an optional sign, digits with an
 // optional fraction after the decimal mark and an optional exponent ("2E3"). Its exact decimal
@@ -34,16 +32,11 @@ QuantityReading readQuantityText(std::string_view text, NumberMarks marks = {});
 
 // How a message names the number and what it counts: the batch file's quantity of lines, or
 // the command line's count of passwords.
-struct QuantityWords {
-    std::string_view name;    // "quantity"
-    std::string_view counted; // "lines"
-    std::string_view example; // "5000"
-};
-inline constexpr QuantityWords batchQuantityWords{"quantity", "lines", "5000"};
+inline constexpr NumberWords batchQuantityWords{"quantity", "lines", "5000"};
 
 // The reason in plain words, quoting `text`, and what is accepted.
 std::string quantityProblemMessage(QuantityProblem problem, std::string_view text,
                                    NumberMarks marks = {},
-                                   const QuantityWords& words = batchQuantityWords);
+                                   const NumberWords& words = batchQuantityWords);
 
 } // namespace quentara

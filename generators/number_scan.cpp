@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "generators/decimal_scan.h"
+#include "generators/number_scan.h"
 
 #include "generators/text_scan.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 namespace quentara {
@@ -94,6 +95,24 @@ int DecimalScan::digitAt(std::int64_t power) const {
     return index < fraction.size() ? fraction[index] - '0' : 0;
 }
 
+std::optional<std::uint64_t> DecimalScan::wholePart() const {
+    if (isZero())
+        return 0;
+    if (leadingPower() >= std::numeric_limits<std::uint64_t>::digits10)
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (std::int64_t power = leadingPower(); power >= 0; --power)
+        value = value * 10 + static_cast<std::uint64_t>(digitAt(power));
+    return value;
+}
+
+std::optional<DecimalScan> scanWhole(std::string_view text, char decimalMark) {
+    const DecimalScan number = scanDecimal(text, decimalMark);
+    if (number.length == 0 || number.length != text.size())
+        return std::nullopt;
+    return number;
+}
+
 bool groupsDigits(std::string_view text, NumberMarks marks) {
     if (marks.group == 0 || marks.group == marks.decimal ||
         text.find(marks.group) == std::string_view::npos)
@@ -103,8 +122,7 @@ bool groupsDigits(std::string_view text, NumberMarks marks) {
         if (c != marks.group)
             ungrouped += c;
     }
-    const DecimalScan number = scanDecimal(ungrouped, marks.decimal);
-    return number.length != 0 && number.length == ungrouped.size();
+    return scanWhole(ungrouped, marks.decimal).has_value();
 }
 
 } // namespace quentara

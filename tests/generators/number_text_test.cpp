@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch/number_text.h"
+#include "generators/number_text.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

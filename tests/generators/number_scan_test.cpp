@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "generators/decimal_scan.h"
+#include "generators/number_scan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "generators/length_text.h"
+#include "generators/number_length.h"
 #include "support/row_name.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +21,7 @@ TEST_P(ReadLengthTextTable, ReadsTheTextAsExpected) {
     const LengthReading reading = readLengthText(row.text);
     EXPECT_EQ(reading.problem, row.problem) << '"' << row.text << '"';
     if (row.problem == LengthProblem::none || row.problem == LengthProblem::tooLong) {
-        EXPECT_EQ(reading.length, row.length) << '"' << row.text << '"';
+        EXPECT_EQ(reading.value, row.length) << '"' << row.text << '"';
     }
 }
 
@@ -73,7 +73,7 @@ class LengthInTheLocalesWay : public testing::TestWithParam<MarkedLength> {};
 TEST_P(LengthInTheLocalesWay, ReadsItsDecimalMarkAndRefusesItsGroups) {
     const LengthReading reading = readLengthText(GetParam().text, GetParam().marks);
     EXPECT_EQ(reading.problem, GetParam().problem);
-    EXPECT_EQ(reading.length, GetParam().length);
+    EXPECT_EQ(reading.value, GetParam().length);
 }
 
 INSTANTIATE_TEST_SUITE_P(

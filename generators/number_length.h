@@ -2,7 +2,8 @@
 // Reading a password length typed into a length box.
 #pragma once
 
-#include "generators/decimal_scan.h"
+#include "generators/number_reading.h"
+#include "generators/number_scan.h"
 
 #include <cstdint>
 #include <string>
@@ -22,10 +23,9 @@ enum class LengthProblem {
     tooLong,    // fits, but is above maxPasswordLength
 };
 
-struct LengthReading {
-    std::int32_t length = 0;
-    LengthProblem problem = LengthProblem::none;
-};
+using LengthReading = NumberReading<std::int32_t, LengthProblem>;
+
+inline constexpr NumberWords lengthWords{"length", "characters", "12"};
 
 // A decimal number with optional blanks around it, an optional sign and an optional
 // fraction after the locale's decimal mark, rounded to the nearest integer with halves going

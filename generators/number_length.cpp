@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "generators/length_text.h"
+#include "generators/number_length.h"
 
-#include "generators/decimal_scan.h"
-#include "generators/text_scan.h"
-
-#include <charconv>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -12,19 +8,18 @@
 namespace quentara {
 
 LengthReading readLengthText(std::string_view text, NumberMarks marks) {
-    text = trimBlanks(text);
-    if (groupsDigits(text, marks))
-        return {0, LengthProblem::grouped};
-    const DecimalScan number = scanDecimal(text, marks.decimal);
-    if (number.length == 0 || number.length != text.size() || number.hasExponent)
+    const auto [number, problem] = readTypedNumber<LengthProblem>(text, marks);
+    if (problem != LengthProblem::none)
+        return {0, problem};
+    if (number.hasExponent) // a length is written without one
         return {0, LengthProblem::notANumber};
     if (number.isZero())
         return {0, LengthProblem::none};
     if (number.leadingPower() >= 10) // at least 10^10, far outside 32 bits
         return {0, LengthProblem::outOfRange};
 
-    std::int64_t whole = 0; // below 10^10: fits, however many leading zeros the text has
-    std::from_chars(number.whole.data(), number.whole.data() + number.whole.size(), whole);
+    // Below 10^10, so the whole part is there and fits, however many leading zeros it has.
+    auto whole = static_cast<std::int64_t>(*number.wholePart());
     // The fraction only decides the rounding: below, exactly at, or above one half.
     const int firstFractionDigit = number.digitAt(-1);
     const bool aboveHalf =
@@ -49,27 +44,26 @@ LengthProblem lengthProblemFor(const LengthReading& reading, bool drawsCharacter
 }
 
 std::string lengthProblemMessage(LengthProblem problem, std::string_view text, NumberMarks marks) {
-    const std::string quoted = quotedForMessage(text);
-    std::string what;
+    const std::string what = namedNumber(lengthWords.name, text);
+    std::string why;
     switch (problem) {
     case LengthProblem::none:
         return {};
     case LengthProblem::notANumber:
-        what = text.empty() ? "No length was given." : "The length " + quoted + " is not a number.";
+        why = notANumberReason(lengthWords.name, text);
         break;
     case LengthProblem::grouped:
-        what = "The length " + quoted + groupedDigitsNote(marks.group);
+        why = groupedReason(lengthWords.name, text, marks);
         break;
     case LengthProblem::outOfRange:
-        what = "The length " + quoted + " is out of range.";
+        why = what + " is out of range.";
         break;
     case LengthProblem::tooLong:
-        what = "The length " + quoted + " is too long: a password has at most " +
-               std::to_string(maxPasswordLength) + " characters.";
+        why = what + " is too long: a password has at most " + std::to_string(maxPasswordLength) +
+              " characters.";
         break;
     }
-    return what + "\nType a whole number of characters from 0 to " +
-           std::to_string(maxPasswordLength) + ", for example 12.";
+    return why + wholeNumberHint(lengthWords, 0, maxPasswordLength);
 }
 
 } // namespace quentara

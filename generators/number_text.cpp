@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch/number_text.h"
+#include "generators/number_text.h"
 
-#include "generators/decimal_scan.h"
+#include "generators/number_scan.h"
 #include "generators/text_scan.h"
 
 #include <charconv>
@@ -13,7 +13,7 @@ namespace quentara {
 namespace {
 
 bool isSkipped(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
+    return isBlank(c) || c == '\n';
 }
 
 // The text without the characters that LeadingNumber skips wherever they stand.

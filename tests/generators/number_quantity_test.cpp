@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch/quantity_text.h"
+#include "generators/number_quantity.h"
+#include "support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -18,7 +19,7 @@ class QuantityRule : public testing::TestWithParam<Quantity> {};
 TEST_P(QuantityRule, AcceptsOnlyAWholeNumberFromOneToTheLimit) {
     const QuantityReading reading = readQuantityText(GetParam().text);
     EXPECT_EQ(reading.problem, GetParam().problem) << GetParam().text;
-    EXPECT_EQ(reading.quantity, GetParam().quantity) << GetParam().text;
+    EXPECT_EQ(reading.value, GetParam().quantity) << GetParam().text;
 }
 
 constexpr auto ok = QuantityProblem::none;
@@ -44,7 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Quantity{"1.0000000000000001", 0, fraction}, Quantity{"-2.5", 0, fraction},
                     Quantity{"1000000000000000", 0, large}, Quantity{"1E15", 0, large},
                     Quantity{"1E999999999999", 0, large},
-                    Quantity{"1E-999999999999", 0, fraction}));
+                    // 2^64 + 5: read in 64 bits it would wrap round to 5
+                    Quantity{"18446744073709551621", 0, large},
+                    Quantity{"1E-999999999999", 0, fraction}),
+    [](const testing::TestParamInfo<Quantity>& row) { return textRowName(row.param.text); });
 
 struct GermanQuantity {
     const char* name;
@@ -60,7 +64,7 @@ class QuantityInGerman : public testing::TestWithParam<GermanQuantity> {};
 TEST_P(QuantityInGerman, ReadsTheCommaAsTheMarkAndRefusesGroups) {
     const QuantityReading reading = readQuantityText(GetParam().text, NumberMarks{',', '.'});
     EXPECT_EQ(reading.problem, GetParam().problem);
-    EXPECT_EQ(reading.quantity, GetParam().quantity);
+    EXPECT_EQ(reading.value, GetParam().quantity);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -85,7 +89,7 @@ class LongQuantityRule : public testing::TestWithParam<LongQuantity> {};
 TEST_P(LongQuantityRule, ReadsTheExactValueHoweverLongTheText) {
     const QuantityReading reading = readQuantityText(GetParam().text);
     EXPECT_EQ(reading.problem, GetParam().problem);
-    EXPECT_EQ(reading.quantity, GetParam().quantity);
+    EXPECT_EQ(reading.value, GetParam().quantity);
 }
 
 const std::string millionZeros = "1" + std::string(1'000'010, '0');
@@ -125,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Reason{large, "1E15", "The quantity \"1E15\" is too large."},
                     Reason{nan, "0123456789012345678901234567890123456789xyz",
                            "The quantity \"0123456789012345678901234567890123456789...\" is "
-                           "not a number."}));
+                           "not a number."}),
+    [](const testing::TestParamInfo<Reason>& row) { return textRowName(row.param.text); });
 
 } // namespace
 } // namespace quentara
