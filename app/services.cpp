@@ -19,7 +19,7 @@
 
 namespace quentara {
 
-Services Services::platform() {
+Services Services::platform(RandomSource& random) {
     static QtMessageBox messages;
     static QtClipboard clipboard;
     static QtBeep beep;
@@ -37,7 +37,7 @@ Services Services::platform() {
     static PathSysInfoTool sysInfoTool(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "",
                                        launcher);
 #endif
-    return Services{messages, clipboard, beep, fileChooser, fileSystem, registry, sysInfoTool};
+    return {messages, clipboard, beep, fileChooser, fileSystem, registry, sysInfoTool, random};
 }
 
 } // namespace quentara

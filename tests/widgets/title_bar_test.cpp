@@ -3,6 +3,7 @@
 // on the real windows under the offscreen platform.
 #include "about/frmAbout.h"
 #include "app/frmGenerator.h"
+#include "generators/secure_random.h"
 #include "support/batch_fakes.h"
 #include "support/recording_clipboard.h"
 #include "support/recording_message_box.h"
@@ -29,7 +30,8 @@ struct FakeServices {
     ForwardingFileLayer files;
     RecordingRegistry registry;
     RecordingSysInfoTool sysInfoTool;
-    Services all{messages, clipboard, beep, chooser, files, registry, sysInfoTool};
+    SecureRandom random;
+    Services all{messages, clipboard, beep, chooser, files, registry, sysInfoTool, random};
 };
 
 struct TitledWindow {
