@@ -70,13 +70,14 @@ void appendPassword(std::string& out, std::int32_t length, ClassTicks ticks, Ran
             done += piece;
             continue;
         }
-        // A script, or the buffer's end: one draw at a time, refilling where it runs out.
+        // A source without bytes (a script), or the buffer's end: one draw at a time,
+        // refilling where it runs out.
         const CharacterClass& cls =
             ticked.count > 1 ? ticked.classes[static_cast<std::size_t>(
                                    random.DrawCode(static_cast<int>(ticked.count), 1) - 1)]
                              : ticked.classes[0];
-        out += static_cast<char>(
-            random.DrawCode(cls.span, cls.base)); // CharFromCode, without a string
+        // CharFromCode, without a string
+        out += static_cast<char>(random.DrawCode(cls.span, cls.base));
         ++done;
     }
 }
