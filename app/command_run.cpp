@@ -11,7 +11,7 @@
 #include "batch/batch_messages.h"
 #include "batch/output_blocks.h"
 #include "generators/hex_string.h"
-#include "generators/random.h"
+#include "generators/secure_random.h"
 #include "generators/text_scan.h"
 #include "generators/username.h"
 #include "program_info.h"
@@ -56,19 +56,19 @@ void showProgress(std::FILE* err, const FileRequest& request, std::uint64_t line
 
 } // namespace
 
-int printPasswords(const CommandRequest& command, CommandStreams streams) {
+int printPasswords(const CommandRequest& command, CommandStreams streams, RandomSource& random) {
     const auto& request = std::get<PasswordRequest>(command);
     OutputBlocks blocks([&](std::string_view block) { return writeOut(streams.out, block); });
     bool written = true;
     for (std::uint64_t i = 0; i < request.count && written; ++i) {
-        appendPassword(blocks.buffer(), request.rule.length, request.rule.ticks);
+        appendPassword(blocks.buffer(), request.rule.length, request.rule.ticks, random);
         blocks.buffer() += '\n';
         written = blocks.writeWhenFull();
     }
     return finishOutput(streams, written && blocks.writeAll());
 }
 
-int writeFile(const CommandRequest& command, CommandStreams streams) {
+int writeFile(const CommandRequest& command, CommandStreams streams, RandomSource& random) {
     const auto& request = std::get<FileRequest>(command);
     const bool onTerminal = isTerminal(streams.err);
     SystemFileLayer files;
@@ -82,7 +82,7 @@ int writeFile(const CommandRequest& command, CommandStreams streams) {
         },
         std::chrono::milliseconds(100));
     const PasswordAppender password = [&](std::string& line) {
-        appendPassword(line, request.rule.length, request.rule.ticks);
+        appendPassword(line, request.rule.length, request.rule.ticks, random);
     };
     const BatchOutcome outcome =
         writeBatchFile(files, request.path, request.quantity, password, pacer);
@@ -111,14 +111,14 @@ int writeFile(const CommandRequest& command, CommandStreams streams) {
     return exitNotWritten;
 }
 
-int printHex(const CommandRequest& request, CommandStreams streams) {
-    return printLine(streams, composeHexString(std::get<HexRequest>(request).bitsItem));
+int printHex(const CommandRequest& request, CommandStreams streams, RandomSource& random) {
+    return printLine(streams, composeHexString(std::get<HexRequest>(request).bitsItem, random));
 }
 
-int printUsername(const CommandRequest& request, CommandStreams streams) {
+int printUsername(const CommandRequest& request, CommandStreams streams, RandomSource& random) {
     const auto& names = std::get<UsernameRequest>(request);
-    return printLine(streams,
-                     composeUsername(names.firstName, names.lastName, GraphemeBoundaries()));
+    return printLine(
+        streams, composeUsername(names.firstName, names.lastName, GraphemeBoundaries(), random));
 }
 
 int runCommand(const CommandRequest& request, CommandStreams streams) {
@@ -133,9 +133,10 @@ int runCommand(const CommandRequest& request, CommandStreams streams) {
                    streams.err);
         return exitNotWritten;
     }
+    SecureRandom random;
     for (const Command& command : commandTable())
         if (command.start().index() == request.index())
-            return command.run(request, streams);
+            return command.run(request, streams, random);
     return exitDone;
 }
 

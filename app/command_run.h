@@ -8,19 +8,21 @@
 
 namespace quentara {
 
+class RandomSource;
+
 // Where a run prints: standard output and error for the program, memory for the fuzz target.
 struct CommandStreams {
     std::FILE* out;
     std::FILE* err;
 };
 
-// Help and version, or the command's runner after the secure random source has started.
+// Help and version, or the command's runner with draws from the secure random source.
 int runCommand(const CommandRequest& request, CommandStreams streams);
 
 // The runners of the command table, one for each command.
-int printPasswords(const CommandRequest& request, CommandStreams streams);
-int writeFile(const CommandRequest& request, CommandStreams streams);
-int printHex(const CommandRequest& request, CommandStreams streams);
-int printUsername(const CommandRequest& request, CommandStreams streams);
+int printPasswords(const CommandRequest& request, CommandStreams streams, RandomSource& random);
+int writeFile(const CommandRequest& request, CommandStreams streams, RandomSource& random);
+int printHex(const CommandRequest& request, CommandStreams streams, RandomSource& random);
+int printUsername(const CommandRequest& request, CommandStreams streams, RandomSource& random);
 
 } // namespace quentara

@@ -42,7 +42,7 @@ struct Command {
     std::span<const CommandOption> options; // read in this order
     ArgumentsReader readArguments;          // none where the command takes no plain argument
     RefusalWording refusal;                 // none where the problem is the whole message
-    int (*run)(const CommandRequest& request, CommandStreams streams);
+    int (*run)(const CommandRequest& request, CommandStreams streams, RandomSource& random);
     std::span<const std::string_view> help; // the lines below the command in --help
 };
 

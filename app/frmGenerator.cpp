@@ -252,7 +252,7 @@ std::optional<std::string> frmGenerator::EasyPassword() {
         });
     if (!length)
         return std::nullopt;
-    return composePassword(*length, easyClasses_.ticks());
+    return composePassword(*length, easyClasses_.ticks(), services_.random);
 }
 
 void frmGenerator::cmdGenerate_Click() {
@@ -265,7 +265,8 @@ void frmGenerator::cmdGenerate_Click() {
 }
 
 void frmGenerator::cmdHexGenerate_Click() {
-    const std::string hex = composeHexString(cmbBits->currentText().toStdString());
+    const std::string hex =
+        composeHexString(cmbBits->currentText().toStdString(), services_.random);
     hexStrength_->show(QString::fromStdString(hex),
                        hexStrength(static_cast<std::int32_t>(hex.size())));
 }
@@ -273,8 +274,8 @@ void frmGenerator::cmdHexGenerate_Click() {
 void frmGenerator::cmduserGenerate_Click() {
     const QByteArray firstName = txtFirstname->text().toUtf8();
     const QByteArray lastName = txtLastname->text().toUtf8();
-    const std::string name =
-        composeUsername(firstName.toStdString(), lastName.toStdString(), GraphemeBoundaries());
+    const std::string name = composeUsername(firstName.toStdString(), lastName.toStdString(),
+                                             GraphemeBoundaries(), services_.random);
     userStrength_->show(QString::fromStdString(name), usernameStrength());
 }
 

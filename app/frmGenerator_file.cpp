@@ -24,7 +24,9 @@ std::optional<PasswordAppender> frmGenerator::FilePassword(const QString& fileNa
         });
     if (!length)
         return std::nullopt;
-    return [chars = *length, ticks](std::string& line) { appendPassword(line, chars, ticks); };
+    return [chars = *length, ticks, &random = services_.random](std::string& line) {
+        appendPassword(line, chars, ticks, random);
+    };
 }
 
 void frmGenerator::cmdGenerateFile_Click() {

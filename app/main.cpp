@@ -2,7 +2,7 @@
 #include "app/command_line.h"
 #include "app/frmGenerator.h"
 #include "app/process_guard.h"
-#include "generators/random.h"
+#include "generators/secure_random.h"
 #include "program_info.h"
 
 #include <QApplication>
@@ -30,7 +30,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    quentara::frmGenerator window(quentara::Services::platform());
+    quentara::SecureRandom random;
+    quentara::frmGenerator window(quentara::Services::platform(random));
     // Not quit(): that asks every window again and gives up at the first one that refuses.
     QObject::connect(&window, &quentara::frmGenerator::programEnded, &app,
                      [] { QCoreApplication::exit(0); });

@@ -10,13 +10,13 @@
 
 namespace quentara {
 
-Services Services::platform() {
+Services Services::platform(RandomSource& random) {
     static QtMessageBox messages;
     static QtClipboard clipboard;
     static QtBeep beep;
     static QtFileChooser fileChooser;
     static SystemFileLayer fileSystem;
-    return Services{messages, clipboard, beep, fileChooser, fileSystem, platformSysInfoTool()};
+    return {messages, clipboard, beep, fileChooser, fileSystem, platformSysInfoTool(), random};
 }
 
 } // namespace quentara

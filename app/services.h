@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The platform services the main window and its dialogs are given; tests hand in recording
-// fakes. Every one must be given: a set with one missing does not compile.
+// The platform services and the random source the main window and its dialogs are given;
+// tests hand in recording fakes and scripted draws. Every one must be given: a set with one
+// missing does not compile.
 #pragma once
 
 namespace quentara {
@@ -10,6 +11,7 @@ class Clipboard;
 class FileChooser;
 class FileLayer;
 class MessageBox;
+class RandomSource;
 class SysInfoTool;
 
 struct Services {
@@ -21,9 +23,12 @@ struct Services {
     FileLayer& fileSystem;
     // The About dialog's system-information tool.
     SysInfoTool& sysInfoTool;
+    // Every draw of the generators.
+    RandomSource& random;
 
-    // The real services of the running program; they live as long as the process.
-    static Services platform();
+    // The real services of the running program, which live as long as the process, with the
+    // draws from `random`.
+    static Services platform(RandomSource& random);
 };
 
 } // namespace quentara

@@ -4,7 +4,7 @@
 #include "generators/hex_string.h"
 
 #include "fuzz_check.h"
-#include "generators/random.h"
+#include "support/scripted_random.h"
 
 #include <cstdint>
 #include <string>
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         characters = item == text ? count : characters;
     // A script of exactly two values per character: a draw beyond it throws and aborts.
     ScriptedRandom script(drawValues(2 * characters, text));
-    const std::string hex = composeHexString(text);
+    const std::string hex = composeHexString(text, script);
     require(hex.size() == characters, "bits / 4 characters for an item, none for other texts");
     require(script.remaining() == 0, "two draws per character");
     for (char c : hex)

@@ -8,7 +8,7 @@
 
 #include "app/grapheme_boundaries.h"
 #include "fuzz_check.h"
-#include "generators/random.h"
+#include "support/scripted_random.h"
 #include "utf8.h"
 
 #include <cstdint>
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0; // a name box holds valid text only
 
     ScriptedRandom digits({0.0f, 1.0f - 0x1p-24f});
-    const std::string name = composeUsername(first, last, GraphemeBoundaries());
+    const std::string name = composeUsername(first, last, GraphemeBoundaries(), digits);
     require(decodeUtf8(name).has_value(), "the username is valid UTF-8");
     require(name.size() >= 2 && name.substr(name.size() - 2) == "09",
             "two drawn digits at the end");

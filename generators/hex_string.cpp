@@ -2,7 +2,7 @@
 #include "generators/hex_string.h"
 
 #include "generators/character_class.h"
-#include "generators/random.h"
+#include "generators/random_source.h"
 
 namespace quentara {
 
@@ -16,14 +16,14 @@ std::int32_t hexCharacterCount(std::string_view bitsText) {
     return 0;
 }
 
-std::string composeHexString(std::string_view bitsText) {
+std::string composeHexString(std::string_view bitsText, RandomSource& random) {
     const std::int32_t count = hexCharacterCount(bitsText);
     std::string result;
     result.reserve(static_cast<std::size_t>(count));
     for (std::int32_t position = 1; position <= count; ++position) {
-        const bool letter = DrawCode(2, 1) == 1;
+        const bool letter = random.DrawCode(2, 1) == 1;
         const CharacterClass& cls = letter ? hexLetterClass : digitClass;
-        result += CharFromCode(DrawCode(cls.span, cls.base));
+        result += CharFromCode(random.DrawCode(cls.span, cls.base));
     }
     return result;
 }

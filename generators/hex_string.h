@@ -9,6 +9,8 @@
 
 namespace quentara {
 
+class RandomSource;
+
 // The bit lengths offered, in list order.
 inline constexpr std::array<std::string_view, 12> hexBitsItems = {
     "4 bits",   "8 bits",   "16 bits",   "32 bits",   "64 bits",   "128 bits",
@@ -20,6 +22,6 @@ std::int32_t hexCharacterCount(std::string_view bitsText);
 
 // For each character: a coin DrawCode(2, 1), then a letter DrawCode(6, 65) "A".."F" on 1
 // or a digit DrawCode(10, 48) "0".."9" on 2. Empty, with no draw, for an unknown text.
-std::string composeHexString(std::string_view bitsText);
+std::string composeHexString(std::string_view bitsText, RandomSource& random);
 
 } // namespace quentara

@@ -2,7 +2,7 @@
 #include "generators/password_composer.h"
 
 #include "generators/character_class.h"
-#include "generators/random.h"
+#include "generators/random_source.h"
 
 #include <algorithm>
 #include <array>
@@ -55,7 +55,7 @@ void appendFromBytes(std::string& out, std::size_t length, const TickedClasses& 
 
 } // namespace
 
-void appendPassword(std::string& out, std::int32_t length, ClassTicks ticks) {
+void appendPassword(std::string& out, std::int32_t length, ClassTicks ticks, RandomSource& random) {
     const TickedClasses ticked = tickedClasses(ticks);
     if (ticked.count == 0 || length < 1)
         return;
@@ -65,24 +65,26 @@ void appendPassword(std::string& out, std::int32_t length, ClassTicks ticks) {
     for (std::int32_t done = 0; done < length;) {
         const std::int32_t piece = std::min(pieceLength, length - done);
         const auto pieceSize = static_cast<std::size_t>(piece);
-        if (const unsigned char* bytes = takeDrawBytes(pieceSize * drawsPerCharacter)) {
+        if (const unsigned char* bytes = random.takeDrawBytes(pieceSize * drawsPerCharacter)) {
             appendFromBytes(out, pieceSize, ticked, bytes);
             done += piece;
             continue;
         }
-        // A script, or the buffer's end: one draw at a time, refilling where it runs out.
-        const CharacterClass& cls = ticked.count > 1
-                                        ? ticked.classes[static_cast<std::size_t>(
-                                              DrawCode(static_cast<int>(ticked.count), 1) - 1)]
-                                        : ticked.classes[0];
-        out += static_cast<char>(DrawCode(cls.span, cls.base)); // CharFromCode, without a string
+        // A source without bytes (a script), or the buffer's end: one draw at a time,
+        // refilling where it runs out.
+        const CharacterClass& cls =
+            ticked.count > 1 ? ticked.classes[static_cast<std::size_t>(
+                                   random.DrawCode(static_cast<int>(ticked.count), 1) - 1)]
+                             : ticked.classes[0];
+        // CharFromCode, without a string
+        out += static_cast<char>(random.DrawCode(cls.span, cls.base));
         ++done;
     }
 }
 
-std::string composePassword(std::int32_t length, ClassTicks ticks) {
+std::string composePassword(std::int32_t length, ClassTicks ticks, RandomSource& random) {
     std::string password;
-    appendPassword(password, length, ticks);
+    appendPassword(password, length, ticks, random);
     return password;
 }
 

@@ -8,6 +8,8 @@
 
 namespace quentara {
 
+class RandomSource;
+
 struct ClassTicks {
     bool uppercase = false;
     bool lowercase = false;
@@ -24,9 +26,9 @@ inline bool drawsCharacters(ClassTicks ticks) {
 // ticked). With k > 1 classes ticked, each character first picks one of them with
 // DrawCode(k, 1), numbered in the order uppercase, lowercase, digits, symbols, then
 // draws its code within that class: two draws per character, one with a single class.
-void appendPassword(std::string& out, std::int32_t length, ClassTicks ticks);
+void appendPassword(std::string& out, std::int32_t length, ClassTicks ticks, RandomSource& random);
 
-std::string composePassword(std::int32_t length, ClassTicks ticks);
+std::string composePassword(std::int32_t length, ClassTicks ticks, RandomSource& random);
 
 // Appends one new password to the line being built; the batch file takes one per line.
 using PasswordAppender = std::function<void(std::string& line)>;

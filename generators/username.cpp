@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/username.h"
 
-#include "generators/random.h"
+#include "generators/random_source.h"
 #include "generators/regional_indicators.h"
 
 #include <algorithm>
@@ -58,9 +58,9 @@ std::string_view leading(std::string_view text, std::size_t count,
 } // namespace
 
 std::string composeUsername(std::string_view firstName, std::string_view lastName,
-                            const CharacterBoundaries& boundaries) {
-    const std::string firstDigit = CharFromCode(DrawCode(10, 48));
-    const std::string secondDigit = CharFromCode(DrawCode(10, 48));
+                            const CharacterBoundaries& boundaries, RandomSource& random) {
+    const std::string firstDigit = CharFromCode(random.DrawCode(10, 48));
+    const std::string secondDigit = CharFromCode(random.DrawCode(10, 48));
     std::string name(leading(firstName, 2, boundaries));
     name += leading(lastName, 3, boundaries);
     return name + firstDigit + secondDigit;

@@ -8,6 +8,8 @@
 
 namespace quentara {
 
+class RandomSource;
+
 // Knows where the characters of a text end, as a reader sees them: an emoji sequence, a
 // flag or a letter with combining accents is one character however many code points it has.
 class CharacterBoundaries {
@@ -23,6 +25,6 @@ public:
 // a name is shorter), then two digits, each DrawCode(10, 48), drawn first to second. The
 // names are taken exactly as typed: blanks, case and punctuation stay. UTF-8 in and out.
 std::string composeUsername(std::string_view firstName, std::string_view lastName,
-                            const CharacterBoundaries& boundaries);
+                            const CharacterBoundaries& boundaries, RandomSource& random);
 
 } // namespace quentara

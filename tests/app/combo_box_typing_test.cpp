@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "generators/random.h"
 #include "support/main_window_fixture.h"
 #include "support/row_name.h"
 
@@ -44,9 +43,9 @@ TEST_P(ComboBoxTyping, KeepsExactlyWhatWasTyped) {
     const TypedCase& row = GetParam();
     chooseTab(row.combo.tab);
     typeInto(row.combo.name, row.typed);
-    std::optional<ScriptedRandom> script;
+    std::optional<LoadedScript> script;
     if (!row.draws.empty())
-        script.emplace(row.draws);
+        script.emplace(random, row.draws);
     if (row.combo.button != nullptr)
         click(row.combo.button);
     else

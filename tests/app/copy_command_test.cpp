@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "generators/random.h"
 #include "support/draws.h"
 #include "support/main_window_fixture.h"
 #include "support/row_name.h"
@@ -73,7 +72,7 @@ TEST_P(CopyResult, CopiesTheResultBoxOfTheSelectedTabIncludingEdits) {
     typeInto("cmbBits", "8 bits");
     chooseTab(row.tab);
     {
-        ScriptedRandom script(row.draws);
+        LoadedScript script(random, row.draws);
         click(row.generateButton);
     }
     chooseMenuItem("mnuparrentFile", "mnuCopy");

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "generators/random.h"
 #include "support/draws.h"
 #include "support/main_window_fixture.h"
 #include "support/row_name.h"
@@ -23,7 +22,7 @@ TEST_P(EasyGenerator, GenerateShowsThePasswordOfTheTickedClasses) {
     typeInto("cmbLength", row.lengthText);
     for (const char* box : row.unticked)
         setTicks({box}, false);
-    ScriptedRandom script(row.draws);
+    LoadedScript script(random, row.draws);
     click("cmdGenerate");
     EXPECT_EQ(control<QLineEdit>("txtResult")->text(), row.expected);
     EXPECT_EQ(script.remaining(), 0u);
@@ -81,7 +80,7 @@ TEST_P(EasyGeneratorBadLength, TellsWhyAndKeepsTheResult) {
     typeInto("cmbLength", GetParam().text);
     setTicks({"chkCharup", "chkCharlow", "chkNum", "chkSym"}, false); // even with nothing ticked
     {
-        ScriptedRandom noDraws({});
+        LoadedScript noDraws(random, {});
         click("cmdGenerate");
     }
     EXPECT_EQ(control<QLineEdit>("txtResult")->text(), "previous");

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/grapheme_boundaries.h"
-#include "generators/random.h"
 #include "generators/username.h"
 #include "support/draws.h"
 #include "support/row_name.h"
+#include "support/scripted_random.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -31,7 +31,7 @@ class UsernameWithQtBoundaries : public testing::TestWithParam<NameCase> {};
 TEST_P(UsernameWithQtBoundaries, TakesWholeCharactersOnly) {
     const NameCase& row = GetParam();
     ScriptedRandom script({0.0f, largestDraw});
-    EXPECT_EQ(composeUsername(row.first, row.last, GraphemeBoundaries()), row.expected);
+    EXPECT_EQ(composeUsername(row.first, row.last, GraphemeBoundaries(), script), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,8 +71,8 @@ TEST(UsernameWithQtBoundariesSweep, NeverCutsACodePointAfterTwoEmoji) {
         if (c >= 0xD800 && c <= 0xDFFF)
             continue; // surrogates are not characters
         const std::string name = "😀😀" + QString::fromUcs4(&c, 1).toStdString();
-        const std::string whole = composeUsername("Jo", name, boundaries);
-        const std::string cut = composeUsername(name, "", boundaries);
+        const std::string whole = composeUsername("Jo", name, boundaries, script);
+        const std::string cut = composeUsername(name, "", boundaries, script);
         if (whole != "Jo" + name + "00" || !isValidUtf8(cut) || !cut.starts_with("😀😀"))
             broken.push_back(c);
     }

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "generators/random.h"
 #include "support/draws.h"
 #include "support/main_window_fixture.h"
 #include "support/row_name.h"
@@ -29,7 +28,8 @@ TEST_F(HexGeneratorWindow, EveryListItemGivesFourBitsPerUppercaseHexCharacter) {
 TEST_F(HexGeneratorWindow, TypedItemGivesTheScriptedCharacters) {
     chooseTab(3);
     typeInto("cmbBits", "16 bits");
-    ScriptedRandom script({0.0f, 0.0f, largestDraw, largestDraw, 0.0f, largestDraw, 0.5f, 0.5f});
+    LoadedScript script(random,
+                        {0.0f, 0.0f, largestDraw, largestDraw, 0.0f, largestDraw, 0.5f, 0.5f});
     click("cmdHexGenerate");
     EXPECT_EQ(control<QLineEdit>("txtHexResult")->text(), "A9F5");
     EXPECT_EQ(script.remaining(), 0u);
@@ -46,7 +46,7 @@ TEST_P(HexGeneratorOtherText, EmptiesTheResultWithoutDrawing) {
     if (std::string(GetParam()) != "Bits")
         typeInto("cmbBits", GetParam());
     {
-        ScriptedRandom noDraws({});
+        LoadedScript noDraws(random, {});
         click("cmdHexGenerate");
         EXPECT_EQ(noDraws.consumed(), 0u);
     }

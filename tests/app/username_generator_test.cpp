@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "generators/random.h"
 #include "support/draws.h"
 #include "support/main_window_fixture.h"
 #include "support/row_name.h"
@@ -38,7 +37,7 @@ TEST_P(UsernameWindow, TakesWholeCharactersOfTheNamesThenTwoDigits) {
     control<QLineEdit>("txtUserresult")->setText("previous");
     enterText("txtFirstname", QString::fromUtf8(row.first));
     enterText("txtLastname", QString::fromUtf8(row.last));
-    ScriptedRandom script({0.0f, largestDraw});
+    LoadedScript script(random, {0.0f, largestDraw});
     click("cmduserGenerate");
     EXPECT_EQ(control<QLineEdit>("txtUserresult")->text(),
               QString::fromUtf8(row.expectedNamePart) + "09");
@@ -69,7 +68,7 @@ TEST_F(MainWindowTest, UsernameKeepsTheNamePartAndDrawsNewDigitsOnEachPress) {
     chooseTab(2);
     typeInto("txtFirstname", "Anna");
     typeInto("txtLastname", "Berg");
-    ScriptedRandom script({0.3f, 0.75f, 0.75f, 0.3f});
+    LoadedScript script(random, {0.3f, 0.75f, 0.75f, 0.3f});
     click("cmduserGenerate");
     EXPECT_EQ(control<QLineEdit>("txtUserresult")->text(), "AnBer37");
     click("cmduserGenerate");

@@ -2,10 +2,10 @@
 #include "batch/batch_file.h"
 #include "batch/batch_messages.h"
 #include "generators/password_composer.h"
-#include "generators/random.h"
 #include "support/draws.h"
 #include "support/failing_file_layer.h"
 #include "support/row_name.h"
+#include "support/scripted_random.h"
 #include "support/temp_folder.h"
 
 #include <cstdlib>
@@ -36,8 +36,8 @@ TEST(BatchFile, HoldsExactlyTheBytesOfTheLineFormat) {
     SystemFileLayer files;
     // Length 2, digits only: one draw per character, 0 gives "0" and the largestDraw gives "9".
     ScriptedRandom script({0.0f, largestDraw, 0.5f, 0.1f, largestDraw, largestDraw});
-    const BatchOutcome outcome = writeLines(files, folder / "pass.txt", 3, [](std::string& line) {
-        appendPassword(line, 2, {false, false, true, false});
+    const BatchOutcome outcome = writeLines(files, folder / "pass.txt", 3, [&](std::string& line) {
+        appendPassword(line, 2, {false, false, true, false}, script);
     });
     EXPECT_EQ(outcome.status, BatchOutcome::Status::written);
     EXPECT_EQ(readBytes(folder / "pass.txt"), "nr. 1    09\r\nnr. 2    51\r\nnr. 3    99\r\n");

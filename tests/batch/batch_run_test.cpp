@@ -2,7 +2,6 @@
 #include "batch/batch_messages.h"
 #include "batch_window_fixture.h"
 #include "generators/number_quantity.h"
-#include "generators/random.h"
 #include "support/draws.h"
 #include "support/failing_file_layer.h"
 #include "support/row_name.h"
@@ -67,7 +66,7 @@ TEST_F(BatchWindowTest, ARunThroughTheControlsWritesTheFileAndShowsItsProgress) 
     EXPECT_TRUE(generateFile()->isVisible());
 
     PaintRecorder recorder(bar(), generateFile());
-    ScriptedRandom script({0.0f, largestDraw, 0.5f, 0.1f, largestDraw, largestDraw});
+    LoadedScript script(random, {0.0f, largestDraw, 0.5f, 0.1f, largestDraw, largestDraw});
     click("cmdGenerateFile");
 
     ASSERT_FALSE(recorder.paints.empty());

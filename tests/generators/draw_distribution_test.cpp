@@ -3,10 +3,10 @@
 // own draws, and a goodness-of-fit test on a few million characters from a fixed stream.
 #include "generators/hex_string.h"
 #include "generators/password_composer.h"
-#include "generators/random.h"
 #include "generators/username.h"
 #include "support/draws.h"
 #include "support/row_name.h"
+#include "support/scripted_random.h"
 
 #include <array>
 #include <cstdint>
@@ -37,7 +37,7 @@ using Produce = std::string (*)(const std::vector<float>& values);
 
 std::string oneClass(const std::vector<float>& values, ClassTicks ticks) {
     ScriptedRandom script(values);
-    return composePassword(static_cast<std::int32_t>(values.size()), ticks);
+    return composePassword(static_cast<std::int32_t>(values.size()), ticks, script);
 }
 
 // Pairs each value with a fixed draw, the value first or second.
@@ -51,7 +51,7 @@ std::vector<float> paired(const std::vector<float>& values, float fixed, bool va
 // Each value picks the class; the draw after it, 0, gives the class's first character.
 std::string pickedClass(const std::vector<float>& values, ClassTicks ticks) {
     ScriptedRandom script(paired(values, 0.0f, true));
-    return composePassword(static_cast<std::int32_t>(values.size()), ticks);
+    return composePassword(static_cast<std::int32_t>(values.size()), ticks, script);
 }
 
 // Each value is the coin (with 0 after it: "A" or "0") or the code after a fixed coin.
@@ -59,7 +59,7 @@ std::string hexCharacters(const std::vector<float>& values, bool valueIsCoin, fl
     ScriptedRandom script(paired(values, valueIsCoin ? 0.0f : coin, valueIsCoin));
     std::string produced;
     while (produced.size() < values.size())
-        produced += composeHexString("8192 bits");
+        produced += composeHexString("8192 bits", script);
     return produced;
 }
 
@@ -67,7 +67,7 @@ std::string usernameDigits(const std::vector<float>& values) {
     ScriptedRandom script(values);
     std::string produced;
     while (produced.size() < values.size())
-        produced += composeUsername("", "", NoNames());
+        produced += composeUsername("", "", NoNames(), script);
     return produced;
 }
 
@@ -196,7 +196,7 @@ double chiSquare(const std::vector<std::uint64_t>& counts, std::size_t samples,
 TEST(GoodnessOfFit, EasyPasswordPicksTheClassFirstThenTheCharacter) {
     constexpr std::int32_t length = 2'000'000;
     ScriptedRandom script(fixedDraws(2 * length));
-    const std::string password = composePassword(length, {true, true, true, true});
+    const std::string password = composePassword(length, {true, true, true, true}, script);
     const auto counts = counted(password, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
                                           "0123456789#$%&'()*+");
     // A class is a quarter, so a letter is 1/104, a digit 1/40 and a symbol 1/36.
@@ -209,7 +209,7 @@ TEST(GoodnessOfFit, HexLettersAndDigitsAreHalfEach) {
     ScriptedRandom script(fixedDraws(1000 * 2 * 2048));
     std::string hex;
     for (int i = 0; i < 1000; ++i)
-        hex += composeHexString("8192 bits");
+        hex += composeHexString("8192 bits", script);
     // Half letters, so a letter is 1/12; half digits, so a digit is 1/20.
     const auto expected = probabilities({{6, 1.0 / 12}, {10, 1.0 / 20}});
     EXPECT_LT(chiSquare(counted(hex, "ABCDEF0123456789"), hex.size(), expected),
@@ -221,7 +221,7 @@ TEST(GoodnessOfFit, UsernameDigitPairsAreEquallyLikely) {
     ScriptedRandom script(fixedDraws(2 * names));
     std::vector<std::uint64_t> counts(100);
     for (int i = 0; i < names; ++i) {
-        const std::string digits = composeUsername("", "", NoNames());
+        const std::string digits = composeUsername("", "", NoNames(), script);
         ++counts.at(static_cast<std::size_t>((digits[0] - '0') * 10 + (digits[1] - '0')));
     }
     EXPECT_LT(chiSquare(counts, names, probabilities({{100, 0.01}})),

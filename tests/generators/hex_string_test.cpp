@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/hex_string.h"
-#include "generators/random.h"
+#include "generators/secure_random.h"
 #include "support/draws.h"
 #include "support/row_name.h"
+#include "support/scripted_random.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -35,7 +36,7 @@ TEST_P(HexItem, GivesOneCharacterPerFourBitsFromTwoDrawsEach) {
         expected += "A1C5E8"[i % 6];
     }
     ScriptedRandom script(draws);
-    EXPECT_EQ(composeHexString(item), expected);
+    EXPECT_EQ(composeHexString(item, script), expected);
     EXPECT_EQ(script.remaining(), 0u) << "two draws per character, and no more";
 }
 
@@ -56,7 +57,7 @@ class HexNearMiss : public testing::TestWithParam<const char*> {};
 TEST_P(HexNearMiss, CountsNothingAndDrawsNothing) {
     EXPECT_EQ(hexCharacterCount(GetParam()), 0);
     ScriptedRandom noDraws({});
-    EXPECT_EQ(composeHexString(GetParam()), "");
+    EXPECT_EQ(composeHexString(GetParam(), noDraws), "");
     EXPECT_EQ(noDraws.consumed(), 0u);
 }
 
@@ -80,7 +81,7 @@ class HexAlphabet : public testing::TestWithParam<AlphabetCase> {};
 TEST_P(HexAlphabet, CoinThenLetterOrDigit) {
     const auto [coin, code, expected] = GetParam();
     ScriptedRandom script({coin, code});
-    EXPECT_EQ(composeHexString("4 bits"), std::string(1, expected));
+    EXPECT_EQ(composeHexString("4 bits", script), std::string(1, expected));
     EXPECT_EQ(script.remaining(), 0u);
 }
 
@@ -93,13 +94,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ComposeHexString, DrawsCoinThenCodeCharacterByCharacterInOrder) {
     // Swapping coin and code, or the characters, would give a different text.
     ScriptedRandom script({0.0f, 0.5f, 0.9f, 0.1f, 0.2f, largestDraw, largestDraw, 0.75f});
-    EXPECT_EQ(composeHexString("16 bits"), "D1F7");
+    EXPECT_EQ(composeHexString("16 bits", script), "D1F7");
     EXPECT_EQ(script.remaining(), 0u);
 }
 
 TEST(ComposeHexString, RealDrawsGiveUppercaseHexOnlyWithBothKindsAndNewTextEachTime) {
-    const std::string first = composeHexString("8192 bits");
-    const std::string second = composeHexString("8192 bits");
+    SecureRandom random;
+    const std::string first = composeHexString("8192 bits", random);
+    const std::string second = composeHexString("8192 bits", random);
     ASSERT_EQ(first.size(), 2048u);
     ASSERT_EQ(second.size(), 2048u);
     EXPECT_EQ(first.find_first_not_of("0123456789ABCDEF"), std::string::npos);

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/password_composer.h"
-#include "generators/random.h"
+#include "generators/secure_random.h"
 #include "support/draws.h"
 #include "support/row_name.h"
+#include "support/scripted_random.h"
 
 #include <cmath>
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quentara {
@@ -28,9 +31,25 @@ class CombinationTable : public testing::TestWithParam<ComposeCase> {};
 TEST_P(CombinationTable, PicksTheClassThenTheCharacter) {
     const ComposeCase& row = GetParam();
     ScriptedRandom script(row.draws);
-    EXPECT_EQ(composePassword(row.length, row.ticks), row.expected);
+    EXPECT_EQ(composePassword(row.length, row.ticks, script), row.expected);
     EXPECT_EQ(script.remaining(), 0u) << "every scripted draw is used, and no more";
 }
+
+// Draws from fixed bytes, as the secure source serves its buffer; a draw past them throws.
+class ScriptedBytes final : public RandomSource {
+public:
+    explicit ScriptedBytes(std::vector<unsigned char> bytes) : bytes_(std::move(bytes)) {
+        serveBytes(bytes_.data(), bytes_.data() + bytes_.size());
+    }
+    // Fewer than three bytes left: every draw was taken.
+    bool allDrawn() { return takeDrawBytes(1) == nullptr; }
+
+protected:
+    float refill() override { throw std::logic_error("scripted bytes exhausted"); }
+
+private:
+    std::vector<unsigned char> bytes_;
+};
 
 // The row's draws as the secure buffer holds them: three bytes each, least significant first,
 // of the smallest 24-bit k whose value k * 2^-24 is not below the draw.
@@ -48,12 +67,9 @@ std::vector<unsigned char> drawBytes(const std::vector<float>& draws) {
 // From the secure buffer, a password's draws are taken in one piece; they must be the same.
 TEST_P(CombinationTable, DrawsTheSameFromTheSecureBuffer) {
     const ComposeCase& row = GetParam();
-    std::vector<unsigned char> bytes = drawBytes(row.draws);
-    const ScriptedRandom noDraws({}); // sets the real buffer aside; a draw from it throws
-    random_detail::pending = {bytes.data(), bytes.data() + bytes.size()};
-    EXPECT_EQ(composePassword(row.length, row.ticks), row.expected);
-    EXPECT_EQ(random_detail::pending.next, bytes.data() + bytes.size()) << "every byte is used";
-    random_detail::pending = {};
+    ScriptedBytes bytes(drawBytes(row.draws));
+    EXPECT_EQ(composePassword(row.length, row.ticks, bytes), row.expected);
+    EXPECT_TRUE(bytes.allDrawn()) << "every byte is used";
 }
 
 std::vector<float> picks(int classes) {
@@ -100,7 +116,7 @@ TEST(ComposePassword, UppercaseAndDigitsTakeTwoDrawsPerCharacterWithTheClassFirs
     // Odd draws pick the class: below one half uppercase, from one half up a digit.
     ScriptedRandom script({0.49f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.99f, 0.99f, 0.2f, 0.2f, 0.7f,
                            0.2f, 0.3f, largestDraw, 0.6f, largestDraw});
-    EXPECT_EQ(composePassword(8, {true, false, true, false}), "N5A9F2Z9");
+    EXPECT_EQ(composePassword(8, {true, false, true, false}, script), "N5A9F2Z9");
     EXPECT_EQ(script.consumed(), 16u);
 }
 
@@ -109,7 +125,7 @@ TEST(ComposePassword, FiftySymbolsTakeFiftyDraws) {
     for (int i = 0; i < 50; ++i)
         draws.push_back(static_cast<float>(i % 9) / 9.0f + 0.01f);
     ScriptedRandom script(draws);
-    const std::string password = composePassword(50, {false, false, false, true});
+    const std::string password = composePassword(50, {false, false, false, true}, script);
     ASSERT_EQ(password.size(), 50u);
     for (std::size_t i = 0; i < password.size(); ++i)
         EXPECT_EQ(password[i], "#$%&'()*+"[i % 9]) << "position " << i;
@@ -119,12 +135,13 @@ TEST(ComposePassword, FiftySymbolsTakeFiftyDraws) {
 TEST(AppendPassword, AddsToWhatIsThere) {
     ScriptedRandom script({0.0f, largestDraw});
     std::string line = "nr. 1    ";
-    appendPassword(line, 2, {true, false, false, false});
+    appendPassword(line, 2, {true, false, false, false}, script);
     EXPECT_EQ(line, "nr. 1    AZ");
 }
 
 TEST(ComposePassword, LongPasswordsHaveTheRequestedLengthFromTheTickedClassesOnly) {
-    const std::string password = composePassword(100'000, {false, true, false, true});
+    SecureRandom random;
+    const std::string password = composePassword(100'000, {false, true, false, true}, random);
     ASSERT_EQ(password.size(), 100'000u);
     EXPECT_EQ(password.find_first_not_of("abcdefghijklmnopqrstuvwxyz#$%&'()*+"), std::string::npos);
     EXPECT_NE(password.find_first_of("#$%&'()*+"), std::string::npos);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "generators/random.h"
 #include "generators/username.h"
 #include "support/draws.h"
 #include "support/row_name.h"
+#include "support/scripted_random.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -49,7 +49,7 @@ class ComposeUsernameTable : public testing::TestWithParam<UsernameCase> {};
 TEST_P(ComposeUsernameTable, TwoOfTheFirstThreeOfTheLastThenTwoDigits) {
     const UsernameCase& row = GetParam();
     ScriptedRandom script(row.digitDraws);
-    EXPECT_EQ(composeUsername(row.first, row.last, AccentAwareCodePoints()), row.expected);
+    EXPECT_EQ(composeUsername(row.first, row.last, AccentAwareCodePoints(), script), row.expected);
     EXPECT_EQ(script.remaining(), 0u) << "exactly two draws";
 }
 
@@ -78,8 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ComposeUsername, FirstDrawGivesTheFirstDigitAndEachPressDrawsAfresh) {
     ScriptedRandom script({0.3f, 0.75f, 0.75f, 0.3f});
-    EXPECT_EQ(composeUsername("abcd", "wxyz", AccentAwareCodePoints()), "abwxy37");
-    EXPECT_EQ(composeUsername("abcd", "wxyz", AccentAwareCodePoints()), "abwxy73");
+    EXPECT_EQ(composeUsername("abcd", "wxyz", AccentAwareCodePoints(), script), "abwxy37");
+    EXPECT_EQ(composeUsername("abcd", "wxyz", AccentAwareCodePoints(), script), "abwxy73");
 }
 
 // A segmenter that claims more than the text holds cannot make the composer read past it.
@@ -92,7 +92,7 @@ public:
 
 TEST(ComposeUsername, NeverReadsPastAName) {
     ScriptedRandom script({0.0f, 0.0f});
-    EXPECT_EQ(composeUsername("ab", "c", Overreaching()), "abc00");
+    EXPECT_EQ(composeUsername("ab", "c", Overreaching(), script), "abc00");
 }
 
 // A boundary source that cuts where it is told, right or wrong.
@@ -123,7 +123,7 @@ class ComposeUsernameMisplacedCut : public testing::TestWithParam<CutCase> {};
 TEST_P(ComposeUsernameMisplacedCut, TakesTheCutCharacterWhole) {
     const CutCase& row = GetParam();
     ScriptedRandom script({0.0f, 0.0f});
-    EXPECT_EQ(composeUsername(row.first, "", FixedCut(row.cut)), row.expected);
+    EXPECT_EQ(composeUsername(row.first, "", FixedCut(row.cut), script), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window with recording stand-ins for every platform service, shown on the
-// offscreen platform. The batch file goes to the real file system, through a layer a test may
-// swap for a failing one.
+// offscreen platform. It draws from the secure source unless a test loads a script. The batch file
+// goes to the real file system, through a layer a test may swap for a failing one.
 #pragma once
 
 #include "app/frmGenerator.h"
 #include "support/batch_fakes.h"
 #include "support/recording_clipboard.h"
 #include "support/recording_message_box.h"
+#include "support/scriptable_random.h"
 #include "support/scripted_sys_info.h"
 #include "widgets/tab_control.h"
 
@@ -107,7 +108,8 @@ protected:
     ScriptedFileChooser chooser;
     ForwardingFileLayer files;
     RecordingSysInfoTool sysInfoTool;
-    Services services{messages, clipboard, beep, chooser, files, sysInfoTool};
+    ScriptableRandom random;
+    Services services{messages, clipboard, beep, chooser, files, sysInfoTool, random};
     std::unique_ptr<frmGenerator> window;
 };
 

@@ -3,6 +3,7 @@
 // on the real windows under the offscreen platform.
 #include "about/frmAbout.h"
 #include "app/frmGenerator.h"
+#include "generators/secure_random.h"
 #include "support/batch_fakes.h"
 #include "support/recording_clipboard.h"
 #include "support/recording_message_box.h"
@@ -28,7 +29,8 @@ struct FakeServices {
     ScriptedFileChooser chooser;
     ForwardingFileLayer files;
     RecordingSysInfoTool sysInfoTool;
-    Services all{messages, clipboard, beep, chooser, files, sysInfoTool};
+    SecureRandom random;
+    Services all{messages, clipboard, beep, chooser, files, sysInfoTool, random};
 };
 
 struct TitledWindow {

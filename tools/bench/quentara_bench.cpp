@@ -14,7 +14,7 @@
 #include "generators/number_length.h"
 #include "generators/number_quantity.h"
 #include "generators/password_composer.h"
-#include "generators/random.h"
+#include "generators/secure_random.h"
 
 #include <chrono>
 #include <cstdio>
@@ -153,6 +153,7 @@ int main(int argc, char* argv[]) {
         std::fputs("the secure random source is unavailable\n", stderr);
         return 1;
     }
+    SecureRandom random;
 
     const std::filesystem::path target = folder / "quentara-bench.txt";
     SystemFileLayer files;
@@ -166,7 +167,7 @@ int main(int argc, char* argv[]) {
     const Clock::time_point start = Clock::now();
     const BatchOutcome outcome = writeBatchFile(
         files, target, quantity.value,
-        [&](std::string& line) { appendPassword(line, length.value, ticks); }, pacer);
+        [&](std::string& line) { appendPassword(line, length.value, ticks, random); }, pacer);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     const long rss = peakRssKb();
     if (outcome.status != BatchOutcome::Status::written) {

@@ -5,8 +5,8 @@
 // software centres always show the program as it is.
 #include "about/frmAbout.h"
 #include "app/frmGenerator.h"
-#include "generators/random.h"
 #include "program_info.h"
+#include "support/scripted_random.h"
 #include "widgets/tab_control.h"
 
 #include <QAction>
@@ -90,8 +90,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     quentara::ScriptedRandom draws(fixedDraws());
-
-    frmGenerator window(quentara::Services::platform());
+    frmGenerator window(quentara::Services::platform(draws));
     window.show();
     auto* tabs = control<quentara::TabControl>(window, "SSTab1");
     auto* firstName = control<QLineEdit>(window, "txtFirstname");
