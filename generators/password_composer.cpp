@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 
 namespace quentara {
 
@@ -33,6 +35,14 @@ TickedClasses tickedClasses(ClassTicks ticks) {
 // the buffer at once: the per-draw bookkeeping is most of a batch file's time.
 constexpr std::int32_t pieceLength = 256;
 
+// The characters of two draws, a class and a character in it, as DrawCode would make them.
+char characterOf(std::uint32_t classDraw, std::uint32_t characterDraw,
+                 const TickedClasses& ticked) {
+    const CharacterClass& cls = ticked.classes[static_cast<std::size_t>(
+        drawCodeFromBits(classDraw, static_cast<int>(ticked.count), 0))];
+    return static_cast<char>(drawCodeFromBits(characterDraw, cls.span, cls.base));
+}
+
 // One piece's characters from its draws' bytes, as DrawCode would make them.
 void appendFromBytes(std::string& out, std::size_t length, const TickedClasses& ticked,
                      const unsigned char* bytes) {
@@ -40,17 +50,24 @@ void appendFromBytes(std::string& out, std::size_t length, const TickedClasses& 
     const std::size_t start = out.size();
     out.resize(start + length);
     char* const piece = out.data() + start;
-    const int pick = static_cast<int>(ticked.count);
-    for (std::size_t i = 0; i < length; ++i) {
-        std::size_t chosen = 0;
-        if (ticked.count > 1) {
-            chosen = static_cast<std::size_t>(drawCodeFromBits(drawBits(bytes), pick, 0));
-            bytes += 3;
-        }
-        const CharacterClass& cls = ticked.classes[chosen];
-        piece[i] = static_cast<char>(drawCodeFromBits(drawBits(bytes), cls.span, cls.base));
-        bytes += 3;
+    if (ticked.count == 1) {
+        const CharacterClass& cls = ticked.classes[0];
+        for (std::size_t i = 0; i < length; ++i, bytes += 3)
+            piece[i] = static_cast<char>(drawCodeFromBits(drawBits(bytes), cls.span, cls.base));
+        return;
     }
+    std::size_t i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        // A character's six bytes in one load of eight; the two beyond are the next
+        // character's, so the last character reads its bytes one by one.
+        for (; i + 1 < length; ++i, bytes += 6) {
+            std::uint64_t both = 0;
+            std::memcpy(&both, bytes, sizeof both);
+            piece[i] = characterOf(both & 0xFFFFFF, (both >> 24) & 0xFFFFFF, ticked);
+        }
+    }
+    for (; i < length; ++i, bytes += 6)
+        piece[i] = characterOf(drawBits(bytes), drawBits(bytes + 3), ticked);
 }
 
 } // namespace
