@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/file_attributes_posix.h"
 
+#include "batch/c_library_files.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <string>
@@ -9,10 +11,6 @@
 
 namespace quentara {
 namespace {
-
-std::error_code lastError() {
-    return {errno, std::generic_category()};
-}
 
 bool noAttributesHere(int error) {
     return error == ENOTSUP || error == ENOSYS;

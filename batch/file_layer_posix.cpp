@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The system's files on Linux and other POSIX systems.
+#include "batch/c_library_files.h"
 #include "batch/file_attributes_posix.h"
 #include "batch/file_layer.h"
 #include "batch/saturated.h"
@@ -23,14 +24,6 @@ namespace quentara {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::error_code lastError() {
-    return {errno, std::generic_category()};
-}
-
-int descriptor(FileLayer::Handle handle) {
-    return static_cast<int>(handle);
-}
 
 constexpr int waitMilliseconds = 200; // between two questions whether to go on waiting
 

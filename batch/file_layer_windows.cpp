@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The system's files on Windows.
+#include "batch/c_library_files.h"
 #include "batch/file_layer.h"
 #include "batch/saturated.h"
 #include "batch/temporary_guard.h"
@@ -16,14 +17,6 @@ namespace quentara {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::error_code lastError() {
-    return {errno, std::generic_category()};
-}
-
-int descriptor(FileLayer::Handle handle) {
-    return static_cast<int>(handle);
-}
 
 std::error_code windowsError() {
     return {static_cast<int>(GetLastError()), std::system_category()};

@@ -5,6 +5,8 @@
 // of the user's files the passwords replace.
 #include "batch/target_walk_posix.h"
 
+#include "batch/c_library_files.h"
+
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -22,10 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int maxLinks = 40; // the system's own limit on links in a row
-
-std::error_code lastError() {
-    return {errno, std::generic_category()};
-}
 
 class Folder {
 public:
