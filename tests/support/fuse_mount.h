@@ -7,16 +7,15 @@
 #include "support/temp_folder.h"
 
 #include <cerrno>
-#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <string>
 #include <sys/mount.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -44,18 +43,10 @@ public:
     }
 
     ~FuseMount() {
-        if (daemon_ <= 0)
-            return;
-        if (!mounted_)
-            ::kill(daemon_, SIGTERM);
-        else if (::umount2(mount().c_str(), 0) != 0 && ::umount2(mount().c_str(), MNT_DETACH) != 0)
-            run({"fusermount3", "-u", "-z", mount().string()}); // mounted without root
-        // Unmounted, the daemon ends by itself; a stuck one is ended.
-        if (!ended(std::chrono::seconds(10))) {
-            ::kill(daemon_, SIGKILL);
-            ::waitpid(daemon_, nullptr, 0);
-            ::umount2(mount().c_str(), MNT_DETACH);
-        }
+        if (daemon_ > 0)
+            stop();
+        if (ready_ >= 0)
+            ::close(ready_);
     }
     FuseMount(const FuseMount&) = delete;
     FuseMount& operator=(const FuseMount&) = delete;
@@ -107,6 +98,14 @@ private:
         for (const std::string& argument :
              {backing().string(), mount().string(), std::string("-f"), std::string("-s")})
             arguments.push_back(argument);
+        // The daemon says on this pipe when it is mounted, and closes it when it ends.
+        int ready[2];
+        if (::pipe2(ready, O_CLOEXEC) != 0) {
+            unavailable_ = std::string("no pipe for the FUSE daemon: ") + std::strerror(errno);
+            return;
+        }
+        constexpr int readyInChild = 3;
+        arguments.insert(arguments.begin() + 1, "--ready-fd=" + std::to_string(readyInChild));
         const std::vector<char*> argv = pointers(arguments);
         const std::string log = (folder() / "passthrough_fs.log").string();
         const pid_t parent = ::getpid();
@@ -120,53 +119,62 @@ private:
             const int err = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             ::dup2(in, 0);
             ::dup2(err, 2);
+            if (ready[1] == readyInChild)
+                ::fcntl(readyInChild, F_SETFD, 0); // dup2 onto itself would keep close-on-exec
+            else
+                ::dup2(ready[1], readyInChild);
             ::execv(argv[0], argv.data());
             ::_exit(127);
         }
+        ::close(ready[1]);
+        ready_ = ready[0];
         if (daemon_ < 0) {
             unavailable_ = std::string("the FUSE daemon could not start: ") + std::strerror(errno);
             return;
         }
-        // The mount is there once the folder's device changes.
-        struct stat outside {};
-        ::stat(folder().c_str(), &outside);
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (std::chrono::steady_clock::now() < deadline) {
-            struct stat inside {};
-            if (::stat(mount().c_str(), &inside) == 0 && inside.st_dev != outside.st_dev) {
-                mounted_ = true;
-                return;
-            }
-            if (ended(std::chrono::seconds(0))) {
-                std::string said = readBytes(log);
-                if (const auto end = said.find('\n'); end != std::string::npos)
-                    said.resize(end);
-                unavailable_ = "FUSE cannot mount here: " +
-                               (said.empty() ? std::string("the daemon ended at once") : said);
-                return;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        char told = 0;
+        if (tellsWithin(POLLIN) && ::read(ready_, &told, 1) == 1) {
+            mounted_ = true;
+            return;
         }
-        unavailable_ = "FUSE cannot mount here: no mount within 10 s";
+        if (!tellsWithin(POLLHUP)) {
+            unavailable_ = "FUSE cannot mount here: no mount within 10 s";
+            return;
+        }
+        ::waitpid(daemon_, nullptr, 0);
+        daemon_ = 0;
+        std::string said = readBytes(log);
+        if (const auto end = said.find('\n'); end != std::string::npos)
+            said.resize(end);
+        unavailable_ = "FUSE cannot mount here: " +
+                       (said.empty() ? std::string("the daemon ended at once") : said);
 #endif
     }
 
-    // Whether the daemon has ended within `wait`; collects it if so.
-    bool ended(std::chrono::steady_clock::duration wait) {
-        const auto deadline = std::chrono::steady_clock::now() + wait;
-        for (;;) {
-            if (::waitpid(daemon_, nullptr, WNOHANG) == daemon_) {
-                daemon_ = 0;
-                return true;
-            }
-            if (std::chrono::steady_clock::now() >= deadline)
-                return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
+    void stop() {
+        if (!mounted_)
+            ::kill(daemon_, SIGTERM);
+        else if (::umount2(mount().c_str(), 0) != 0 && ::umount2(mount().c_str(), MNT_DETACH) != 0)
+            run({"fusermount3", "-u", "-z", mount().string()}); // mounted without root
+        // Unmounted, the daemon ends by itself; a stuck one is ended.
+        const bool stuck = !tellsWithin(POLLHUP);
+        if (stuck)
+            ::kill(daemon_, SIGKILL);
+        ::waitpid(daemon_, nullptr, 0);
+        if (stuck)
+            ::umount2(mount().c_str(), MNT_DETACH);
+    }
+
+    // Whether the daemon's pipe shows `event` (POLLIN: it is mounted; POLLHUP: it ended)
+    // within 10 s, the bound that keeps a stuck daemon from hanging the tests.
+    bool tellsWithin(short event) const {
+        pollfd pipe{ready_, event, 0};
+        return ::poll(&pipe, 1, 10'000) == 1 && (pipe.revents & (event | POLLHUP)) != 0;
     }
 
     TempFolder folder_;
     pid_t daemon_ = 0;
+    int ready_ = -1;
     bool mounted_ = false;
     std::string unavailable_;
 };

@@ -2,13 +2,15 @@
 // A FUSE file system for the batch writer's tests: it mirrors a backing folder, and with
 // --refuse-mode-change answers every change of a file's mode or owner with ENOSYS, as FAT
 // through FUSE does. FUSE has no unnamed files either, so a writer takes its named path here.
-//   passthrough_fs [--refuse-mode-change] BACKING MOUNTPOINT [FUSE OPTIONS, e.g. -f]
-// Only what a file writer needs is there.
+//   passthrough_fs [--ready-fd=N] [--refuse-mode-change] BACKING MOUNTPOINT [FUSE OPTIONS]
+// With --ready-fd it writes one byte to descriptor N once mounted, and keeps N open until it
+// ends. Only what a file writer needs is there.
 #define FUSE_USE_VERSION 31
 
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -24,6 +26,7 @@ namespace passthrough {
 
 int backing = -1; // the mirrored folder, opened once: every path is taken relative to it
 bool refuseModeChange = false;
+int readyFd = -1; // told once the mount is there
 
 // FUSE's paths start with "/"; relative to `backing` they must not.
 const char* relative(const char* path) {
@@ -42,7 +45,12 @@ int result(int value) {
     return value < 0 ? failed() : 0;
 }
 
+// The kernel's first request, which only a mount sends.
 void* init(fuse_conn_info*, fuse_config* config) {
+    if (readyFd >= 0) {
+        const char ready = 'r';
+        [[maybe_unused]] const ssize_t told = ::write(readyFd, &ready, 1);
+    }
     config->use_ino = 1;
     config->readdir_ino = 1;
     // Changes to the backing folder show at once, and an open file that is removed is gone at
@@ -237,12 +245,20 @@ fuse_operations operations() {
 int main(int argc, char* argv[]) {
     std::vector<char*> fuseArguments{argv[0]};
     int next = 1;
-    if (next < argc && std::strcmp(argv[next], "--refuse-mode-change") == 0) {
-        passthrough::refuseModeChange = true;
-        ++next;
+    for (; next < argc; ++next) {
+        if (std::strncmp(argv[next], "--ready-fd=", 11) == 0) {
+            passthrough::readyFd = std::atoi(argv[next] + 11);
+            ::fcntl(passthrough::readyFd, F_SETFD, FD_CLOEXEC); // for this process alone
+        } else if (std::strcmp(argv[next], "--refuse-mode-change") == 0) {
+            passthrough::refuseModeChange = true;
+        } else {
+            break;
+        }
     }
     if (argc - next < 2) {
-        std::fprintf(stderr, "usage: %s [--refuse-mode-change] BACKING MOUNTPOINT [FUSE OPTIONS]\n",
+        std::fprintf(stderr,
+                     "usage: %s [--ready-fd=N] [--refuse-mode-change] BACKING MOUNTPOINT "
+                     "[FUSE OPTIONS]\n",
                      argv[0]);
         return 2;
     }
