@@ -43,19 +43,19 @@ TEST(BatchFileOnWindows, AHardLinkedFileIsWrittenInPlaceSoEveryNameShowsTheNewCo
 TEST(BatchFileOnWindows, AWriterKilledMidRunLeavesOnlyTheOldFile) {
     TempFolder folder;
     writeBytes(folder / "pass.txt", old);
-    std::string command = "\"" KILLED_WRITER_EXE "\" \"" + (folder / "pass.txt").string() + "\"";
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    const HANDLE midRun = CreateEventW(&inherited, TRUE, FALSE, nullptr);
+    std::string command = "\"" KILLED_WRITER_EXE "\" \"" + (folder / "pass.txt").string() + "\" " +
+                          std::to_string(reinterpret_cast<std::uintptr_t>(midRun));
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION child{};
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &child));
-    // Killed a moment after its new file appears beside the old one, in the middle of writing.
-    bool writing = false;
-    for (int wait = 0; wait < 1000 && !writing; ++wait) {
-        Sleep(10);
-        writing = folder.names().size() > 1;
-    }
-    Sleep(200);
+    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                               &startup, &child));
+    // Killed in the middle of writing, once the writer says so (bounded, so a writer that
+    // never gets there fails the test instead of hanging it).
+    const bool writing = WaitForSingleObject(midRun, 20'000) == WAIT_OBJECT_0;
+    CloseHandle(midRun);
     TerminateProcess(child.hProcess, 9);
     WaitForSingleObject(child.hProcess, INFINITE);
     CloseHandle(child.hThread);
