@@ -218,12 +218,15 @@ TEST(CommandLine, KeepsItsMemoryOutOfCoreDumpsAndHearsCtrlCOnAFullPipe) {
     const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
     QProcess process;
-    // Root sees every process's /proc files, dumpable or not: the program runs as nobody then.
-    if (::geteuid() == 0)
-        process.setChildProcessModifier([] {
-            if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
-                ::_exit(127);
-        });
+    process.setChildProcessModifier([] {
+        // Ctrl+C as a terminal's shell leaves it, though a background job's (this test run's)
+        // would be ignored.
+        ::signal(SIGINT, SIG_DFL);
+        // Root sees every process's /proc files, dumpable or not: the program runs as nobody.
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(127);
+    });
     process.start(QStringLiteral(QUENTARA_EXE),
                   {"file", QString::fromStdString(pipe.string()), "--quantity", "100000"});
     pollfd written{reader, POLLIN, 0};
