@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch_window_fixture.h"
 #include "support/row_name.h"
-#include "widgets/spin_button.h"
 
 #include <QAccessible>
 #include <QLocale>
@@ -29,16 +28,8 @@ struct SpinCase {
     Qt::Key key = Qt::Key_unknown; // for the key actions
 };
 
-class SpinnerTest : public BatchWindowTest {
+class QuantitySpinner : public BatchWindowTest, public testing::WithParamInterface<SpinCase> {
 protected:
-    SpinButton* spinner() const { return control<SpinButton>("SpinButton1"); }
-
-    void clickArrow(bool up) {
-        SpinButton* spin = spinner();
-        const QPoint where(spin->width() / 2, up ? 2 : spin->height() - 3);
-        QTest::mouseClick(spin, Qt::LeftButton, {}, where);
-    }
-
     void doAccessibleAction(const QString& action) {
         QAccessibleInterface* spin = QAccessible::queryAccessibleInterface(spinner());
         ASSERT_NE(spin->actionInterface(), nullptr);
@@ -46,8 +37,6 @@ protected:
         spin->actionInterface()->doAction(action);
     }
 };
-
-class QuantitySpinner : public SpinnerTest, public testing::WithParamInterface<SpinCase> {};
 
 // A held key: one press, then release+press pairs flagged as auto-repeat, then one release.
 void holdKey(QWidget* widget, Qt::Key key, int repeats) {
@@ -133,11 +122,12 @@ struct LocaleCase {
     const char* expected;
 };
 
-class QuantitySpinnerLocale : public SpinnerTest, public testing::WithParamInterface<LocaleCase> {
+class QuantitySpinnerLocale : public BatchWindowTest,
+                              public testing::WithParamInterface<LocaleCase> {
 protected:
     void SetUp() override {
         QLocale::setDefault(QLocale(GetParam().language, GetParam().territory));
-        SpinnerTest::SetUp();
+        BatchWindowTest::SetUp();
     }
     void TearDown() override { QLocale::setDefault(saved_); }
 
