@@ -13,7 +13,15 @@
 namespace quentara {
 namespace {
 
-using AboutDialog = AboutDialogTest;
+class AboutDialog : public AboutDialogTest {
+protected:
+    // What a freshly loaded dialog shows of the program.
+    static void expectTheProgramsTitleAndVersion(frmAbout* about) {
+        EXPECT_EQ(about->windowTitle(), "About Quentara");
+        EXPECT_EQ(part<QLabel>(about, "lblTitle")->text(), "Quentara");
+        EXPECT_EQ(part<QLabel>(about, "lblVersion")->text(), "Version 1.1.6");
+    }
+};
 
 const QString unavailable = QStringLiteral("System Information Is Unavailable At This Time");
 
@@ -21,9 +29,7 @@ TEST_F(AboutDialog, OpensWithTheProgramsTitleAndVersion) {
     frmAbout* about = openAbout();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
-    EXPECT_EQ(about->windowTitle(), "About Quentara");
-    EXPECT_EQ(part<QLabel>(about, "lblTitle")->text(), "Quentara");
-    EXPECT_EQ(part<QLabel>(about, "lblVersion")->text(), "Version 1.1.6");
+    expectTheProgramsTitleAndVersion(about);
     EXPECT_EQ(part<QPushButton>(about, "cmdOK")->text(), "OK");
     EXPECT_EQ(part<QPushButton>(about, "cmdSysInfo")->text(), "&System Info...");
     QLabel* description = part<QLabel>(about, "lblDescription");
@@ -62,10 +68,6 @@ struct Placement {
     const char* name;
     int left, top, width, height; // twips
 };
-
-void PrintTo(const Placement& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class AboutPlacement : public AboutDialogTest, public testing::WithParamInterface<Placement> {};
 
@@ -135,10 +137,6 @@ struct CloseCase {
     Closing how;
 };
 
-void PrintTo(const CloseCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class ClosingAbout : public AboutDialogTest, public testing::WithParamInterface<CloseCase> {};
 
 TEST_P(ClosingAbout, DeletesTheDialogAndLeavesTheMainWindow) {
@@ -177,18 +175,6 @@ INSTANTIATE_TEST_SUITE_P(EveryWay, ClosingAbout,
                                          CloseCase{"CloseButton", Closing::closeButton}),
                          RowName());
 
-TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
-    frmAbout* about = openAbout();
-    ASSERT_NE(about, nullptr);
-    auto* sysInfo = part<QPushButton>(about, "cmdSysInfo");
-    sysInfo->setFocus();
-    QTest::keyClick(sysInfo, Qt::Key_Return);
-    settle();
-    EXPECT_EQ(sysInfoTool.starts, 1);
-    EXPECT_EQ(aboutDialogs().size(), 1);
-    EXPECT_TRUE(about->isVisible());
-}
-
 TEST_F(AboutDialog, ReopeningLoadsItAnew) {
     frmAbout* first = openAbout();
     ASSERT_NE(first, nullptr);
@@ -204,9 +190,7 @@ TEST_F(AboutDialog, ReopeningLoadsItAnew) {
     ASSERT_FALSE(second.isNull()) << "the new dialog outlives the old one's deletion";
     EXPECT_EQ(aboutDialogs(), QList<frmAbout*>{second.data()});
     EXPECT_TRUE(second->isVisible());
-    EXPECT_EQ(second->windowTitle(), "About Quentara");
-    EXPECT_EQ(part<QLabel>(second, "lblTitle")->text(), "Quentara");
-    EXPECT_EQ(part<QLabel>(second, "lblVersion")->text(), "Version 1.1.6");
+    expectTheProgramsTitleAndVersion(second);
 }
 
 TEST_F(AboutDialog, AboutWhileOpenShowsTheSameDialog) {
@@ -234,45 +218,46 @@ TEST_F(AboutDialog, MainWindowStaysUsableWhileItIsOpen) {
     EXPECT_TRUE(about->isVisible());
 }
 
-TEST_F(AboutDialog, SystemInfoStartsTheToolAndStaysOpen) {
-    frmAbout* about = openAbout();
-    ASSERT_NE(about, nullptr);
-    QTest::mouseClick(part(about, "cmdSysInfo"), Qt::LeftButton);
-    settle();
-    EXPECT_EQ(sysInfoTool.starts, 1);
-    EXPECT_TRUE(messages.texts.isEmpty());
-    EXPECT_EQ(aboutDialogs(), QList<frmAbout*>{about});
-    EXPECT_TRUE(about->isVisible());
-}
-
-struct UnavailableCase {
+struct SysInfoPress {
     const char* name;
+    bool byEnter; // on the focused button, rather than a click
     RecordingLauncher::Outcome outcome;
+    bool unavailable;
 };
 
-void PrintTo(const UnavailableCase& row, std::ostream* out) {
-    *out << row.name;
-}
+class PressingSystemInfo : public AboutDialogTest,
+                           public testing::WithParamInterface<SysInfoPress> {};
 
-class SystemInfoUnavailable : public AboutDialogTest,
-                              public testing::WithParamInterface<UnavailableCase> {};
-
-TEST_P(SystemInfoUnavailable, ShowsTheMessageOnceAndStaysOpen) {
-    sysInfoTool.outcome = GetParam().outcome;
+// Enter presses the focused System Info button, not the default OK.
+TEST_P(PressingSystemInfo, StartsTheToolOrSaysItIsUnavailableAndStaysOpen) {
+    const SysInfoPress& row = GetParam();
+    sysInfoTool.outcome = row.outcome;
     frmAbout* about = openAbout();
     ASSERT_NE(about, nullptr);
-    QTest::mouseClick(part(about, "cmdSysInfo"), Qt::LeftButton);
+    auto* sysInfo = part<QPushButton>(about, "cmdSysInfo");
+    if (row.byEnter) {
+        sysInfo->setFocus();
+        QTest::keyClick(sysInfo, Qt::Key_Return);
+    } else {
+        QTest::mouseClick(sysInfo, Qt::LeftButton);
+    }
     settle();
-    EXPECT_EQ(messages.texts, QStringList{unavailable});
-    EXPECT_EQ(messages.icons, std::vector<MessageIcon>{MessageIcon::none});
+    EXPECT_EQ(sysInfoTool.starts, 1);
+    EXPECT_EQ(messages.texts, row.unavailable ? QStringList{unavailable} : QStringList());
+    EXPECT_EQ(messages.icons, row.unavailable ? std::vector<MessageIcon>{MessageIcon::none}
+                                              : std::vector<MessageIcon>());
     EXPECT_EQ(aboutDialogs(), QList<frmAbout*>{about});
     EXPECT_TRUE(about->isVisible());
 }
 
+using Outcome = RecordingLauncher::Outcome;
+
 INSTANTIATE_TEST_SUITE_P(
-    EveryFailure, SystemInfoUnavailable,
-    testing::Values(UnavailableCase{"NotFoundOrNotStarted", RecordingLauncher::Outcome::fails},
-                    UnavailableCase{"BrokenRegistryValue", RecordingLauncher::Outcome::throws}),
+    EveryWay, PressingSystemInfo,
+    testing::Values(SysInfoPress{"Clicked", false, Outcome::starts, false},
+                    SysInfoPress{"EnterOnIt", true, Outcome::starts, false},
+                    SysInfoPress{"NotFoundOrNotStarted", false, Outcome::fails, true},
+                    SysInfoPress{"BrokenRegistryValue", false, Outcome::throws, true}),
     RowName());
 
 // The message as the user meets it, in the program's real message box.

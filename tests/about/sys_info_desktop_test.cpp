@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/sys_info_desktop.h"
 #include "support/scripted_sys_info.h"
+#include "support/temp_folder.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace quentara {
@@ -19,14 +19,9 @@ namespace fs = std::filesystem;
 class SearchFolders : public testing::Test {
 protected:
     void SetUp() override {
-        root = fs::temp_directory_path() /
-               ("quentara-sysinfo-" + std::to_string(::getpid()) + "-" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
         fs::create_directories(root / "first");
         fs::create_directories(root / "second");
     }
-    void TearDown() override { fs::remove_all(root); }
 
     std::string folder(const char* name) const { return (root / name).string(); }
 
@@ -40,7 +35,8 @@ protected:
 
     std::string searchPath() const { return folder("first") + ":" + folder("second"); }
 
-    fs::path root;
+    TempFolder temp;
+    const fs::path root = temp.path();
 };
 
 TEST_F(SearchFolders, NoProgramFound) {

@@ -46,10 +46,6 @@ struct LaunchCase {
     bool message;                      // the tool is unavailable: the dialog says so
 };
 
-void PrintTo(const LaunchCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class StartSysInfoCases : public testing::TestWithParam<LaunchCase> {};
 
 TEST_P(StartSysInfoCases, LaunchesTheToolOrReportsItUnavailable) {
@@ -82,6 +78,18 @@ TEST_P(StartSysInfoCases, LaunchesTheToolOrReportsItUnavailable) {
 const std::string row1 = toolPathKey;
 const std::string row2 = toolFolderKey;
 
+// Row 1 leads nowhere; row 2's folder holds the tool, which starts.
+LaunchCase foundThroughRow2(const char* name, std::vector<Value> values) {
+    return {name,         std::move(values), {toolInFolder}, Outcome::starts,
+            {row1, row2}, {toolInFolder},    {toolInFolder}, false};
+}
+
+// Row 1 is there but names no file: row 2 is not tried, and the tool is unavailable.
+LaunchCase emptyRow1(const char* name, const Value& value) {
+    return {name, {value, row2Text(toolFolder)}, {toolInFolder}, Outcome::starts, {row1}, {}, {},
+            true};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     EveryWay, StartSysInfoCases,
     testing::Values(
@@ -93,23 +101,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    {toolFile},
                    false},
-        LaunchCase{"Row1KeyMissingRow2FolderHoldsTheTool",
-                   {row2Text(toolFolder)},
-                   {toolInFolder},
-                   Outcome::starts,
-                   {row1, row2},
-                   {toolInFolder},
-                   {toolInFolder},
-                   false},
-        LaunchCase{
-            "Row1ValueMissingRow2FolderHoldsTheTool",
-            {Value{row1, "Other", registryText, bytes(toolFile + '\0')}, row2Text(toolFolder)},
-            {toolInFolder},
-            Outcome::starts,
-            {row1, row2},
-            {toolInFolder},
-            {toolInFolder},
-            false},
+        foundThroughRow2("Row1KeyMissingRow2FolderHoldsTheTool", {row2Text(toolFolder)}),
+        foundThroughRow2("Row1ValueMissingRow2FolderHoldsTheTool",
+                         {Value{row1, "Other", registryText, bytes(toolFile + '\0')},
+                          row2Text(toolFolder)}),
         LaunchCase{"Row2FolderWithoutTheTool",
                    {row2Text(toolFolder)},
                    {toolFolder + "\\msinfo.exe"},
@@ -135,30 +130,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    {toolFile},
                    true},
-        LaunchCase{"Row1EmptyDataAndRow2IsNotTried",
-                   {row1Value(registryText, ""), row2Text(toolFolder)},
-                   {toolInFolder},
-                   Outcome::starts,
-                   {row1},
-                   {},
-                   {},
-                   true},
-        LaunchCase{"Row1OfAnotherTypeLeavesThePathEmpty",
-                   {row1Value(registryExpandText, toolFile + '\0'), row2Text(toolFolder)},
-                   {toolInFolder},
-                   Outcome::starts,
-                   {row1},
-                   {},
-                   {},
-                   true},
-        LaunchCase{"Row1Of1025BytesIsUnreadable",
-                   {row1Value(registryText, longPath + '\0'), row2Text(toolFolder)},
-                   {toolInFolder},
-                   Outcome::starts,
-                   {row1, row2},
-                   {toolInFolder},
-                   {toolInFolder},
-                   false},
+        emptyRow1("Row1EmptyDataAndRow2IsNotTried", row1Value(registryText, "")),
+        emptyRow1("Row1OfAnotherTypeLeavesThePathEmpty",
+                  row1Value(registryExpandText, toolFile + '\0')),
+        foundThroughRow2("Row1Of1025BytesIsUnreadable",
+                         {row1Value(registryText, longPath + '\0'), row2Text(toolFolder)}),
         LaunchCase{"Row1Of1024BytesWithoutNulIsTakenWhole",
                    {row1Value(registryText, longPath)},
                    {},
@@ -167,14 +143,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    {longPath},
                    false},
-        LaunchCase{"Row2FolderStoredWithoutNul",
-                   {Value{row2, toolFolderValue, registryText, bytes(toolFolder)}},
-                   {toolInFolder},
-                   Outcome::starts,
-                   {row1, row2},
-                   {toolInFolder},
-                   {toolInFolder},
-                   false},
+        foundThroughRow2("Row2FolderStoredWithoutNul",
+                         {Value{row2, toolFolderValue, registryText, bytes(toolFolder)}}),
         LaunchCase{"Row2FolderFoundButTheLaunchFails",
                    {row2Text(toolFolder)},
                    {toolInFolder},
@@ -193,10 +163,6 @@ struct ReadCase {
     bool read;
     std::string expected;
 };
-
-void PrintTo(const ReadCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class GetKeyValueCases : public testing::TestWithParam<ReadCase> {};
 

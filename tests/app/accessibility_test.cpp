@@ -38,10 +38,6 @@ struct TabCase {
     std::vector<Exposed> expected; // in the tree's order
 };
 
-void PrintTo(const TabCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class ScreenReaderView : public MainWindowTest, public testing::WithParamInterface<TabCase> {};
 
 // Every control a screen reader can move to says what it is and what it is called.
@@ -60,48 +56,47 @@ std::vector<Exposed> tabRow(const char* selected) {
             {QAccessible::PageTab, "Hex Generator"}};
 }
 
-std::vector<Exposed> joined(std::vector<Exposed> page, const std::vector<Exposed>& row) {
-    page.insert(page.end(), row.begin(), row.end());
-    return page;
+// The page's own controls in the tree's order, then its Generate button, which every page ends
+// with, then the tab row.
+std::vector<Exposed> page(std::vector<Exposed> controls, const char* selected) {
+    const std::vector<Exposed> tabs = tabRow(selected);
+    controls.push_back({QAccessible::Button, "Generate"});
+    controls.insert(controls.end(), tabs.begin(), tabs.end());
+    return controls;
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabs, ScreenReaderView,
-                         testing::Values(TabCase{"easyGenerator", 0,
-                                                 joined({{QAccessible::CheckBox, "Numbers"},
-                                                         {QAccessible::CheckBox, "Symbols"},
-                                                         {QAccessible::CheckBox, "Char uppercase"},
-                                                         {QAccessible::CheckBox, "Char lowercase"},
-                                                         {QAccessible::ComboBox, "Lenght"},
-                                                         {QAccessible::EditableText, "Lenght"},
-                                                         {QAccessible::EditableText, "Pass"},
-                                                         {QAccessible::Button, "Generate"}},
-                                                        tabRow("Easy Generator"))},
-                                         TabCase{"fileGenerator", 1,
-                                                 joined({{QAccessible::CheckBox, "Numbers"},
-                                                         {QAccessible::CheckBox, "Symbols"},
-                                                         {QAccessible::CheckBox, "Char uppercase"},
-                                                         {QAccessible::CheckBox, "Char lowercase"},
-                                                         {QAccessible::ComboBox, "Lenght"},
-                                                         {QAccessible::EditableText, "Lenght"},
-                                                         {QAccessible::EditableText, "Quantity"},
-                                                         {QAccessible::SpinBox, "Step quantity"},
-                                                         {QAccessible::EditableText, "File"},
-                                                         {QAccessible::Button, "browse"},
-                                                         {QAccessible::Button, "Generate"}},
-                                                        tabRow("File Generator"))},
-                                         TabCase{"username", 2,
-                                                 joined({{QAccessible::EditableText, "First name"},
-                                                         {QAccessible::EditableText, "Last name"},
-                                                         {QAccessible::EditableText, "User name"},
-                                                         {QAccessible::Button, "Generate"}},
-                                                        tabRow("Username"))},
-                                         TabCase{"hexGenerator", 3,
-                                                 joined({{QAccessible::ComboBox, "Bits"},
-                                                         {QAccessible::EditableText, "Bits"},
-                                                         {QAccessible::EditableText, "HexValue"},
-                                                         {QAccessible::Button, "Generate"}},
-                                                        tabRow("Hex Generator"))}),
-                         RowName());
+// The character classes and the length list, which both password tabs show first.
+std::vector<Exposed> passwordOptions(std::vector<Exposed> rest) {
+    std::vector<Exposed> controls = {
+        {QAccessible::CheckBox, "Numbers"},        {QAccessible::CheckBox, "Symbols"},
+        {QAccessible::CheckBox, "Char uppercase"}, {QAccessible::CheckBox, "Char lowercase"},
+        {QAccessible::ComboBox, "Lenght"},         {QAccessible::EditableText, "Lenght"}};
+    controls.insert(controls.end(), rest.begin(), rest.end());
+    return controls;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabs, ScreenReaderView,
+    testing::Values(TabCase{"easyGenerator", 0,
+                            page(passwordOptions({{QAccessible::EditableText, "Pass"}}),
+                                 "Easy Generator")},
+                    TabCase{"fileGenerator", 1,
+                            page(passwordOptions({{QAccessible::EditableText, "Quantity"},
+                                                  {QAccessible::SpinBox, "Step quantity"},
+                                                  {QAccessible::EditableText, "File"},
+                                                  {QAccessible::Button, "browse"}}),
+                                 "File Generator")},
+                    TabCase{"username", 2,
+                            page({{QAccessible::EditableText, "First name"},
+                                  {QAccessible::EditableText, "Last name"},
+                                  {QAccessible::EditableText, "User name"}},
+                                 "Username")},
+                    TabCase{"hexGenerator", 3,
+                            page({{QAccessible::ComboBox, "Bits"},
+                                  {QAccessible::EditableText, "Bits"},
+                                  {QAccessible::EditableText, "HexValue"}},
+                                 "Hex Generator")}),
+    RowName());
 
 // Shown is exposed, hidden is flagged so: the tab row holds its tabs only, and each page is
 // named by its tab and visible with it alone.

@@ -30,18 +30,23 @@ struct Outcome {
     QString err;
 };
 
-// `setUp` prepares the process before it starts: its channels, its start in the child.
-Outcome runQuentara(const QStringList& arguments,
-                    const std::function<void(QProcess&)>& setUp = {}) {
-    QProcess process;
-    if (setUp)
-        setUp(process);
+// The program on the "xcb" platform with no display to reach.
+void startWithoutDisplay(QProcess& process, const QStringList& arguments) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUENTARA_EXE), arguments);
+}
+
+// `setUp` prepares the process before it starts: its channels, its start in the child.
+Outcome runQuentara(const QStringList& arguments,
+                    const std::function<void(QProcess&)>& setUp = {}) {
+    QProcess process;
+    if (setUp)
+        setUp(process);
+    startWithoutDisplay(process, arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     Outcome outcome{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -133,12 +138,7 @@ class WindowOptionsReachQt : public testing::TestWithParam<QtOptions> {};
 // (a platform that does not exist, or X11 without DISPLAY) instead of opening a window.
 TEST_P(WindowOptionsReachQt, AndNotTheCommandLine) {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(QUENTARA_EXE), GetParam().arguments);
+    startWithoutDisplay(process, GetParam().arguments);
     ASSERT_TRUE(process.waitForFinished(60000));
     const QString err = QString::fromUtf8(process.readAllStandardError());
     EXPECT_TRUE(err.contains("no Qt platform plugin could be initialized")) << err.toStdString();

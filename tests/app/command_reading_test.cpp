@@ -199,10 +199,6 @@ struct WindowOptions {
     bool opensWindow;
 };
 
-void PrintTo(const WindowOptions& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class WindowOrCommand : public testing::TestWithParam<WindowOptions> {};
 
 TEST_P(WindowOrCommand, QtsOwnOptionsOpenTheWindow) {
@@ -288,20 +284,21 @@ TEST(CommandReading, RefusedFileArgumentsLeaveTheFileAsItWas) {
     const std::string name = file.string();
     const std::string notWritten =
         "The file \"" + name + "\" was not written, and nothing on disk was changed.\n";
+    // What a refused run says on its error stream; every refusal exits with 2.
+    const auto refused = [&name](std::vector<std::string> options) {
+        options.insert(options.begin(), {"file", name});
+        const Printed printed = carryOutHere(options);
+        EXPECT_EQ(printed.exitCode, 2);
+        return printed.err;
+    };
     // The window's order: the quantity, then the length, then the classes.
-    const Printed quantity =
-        carryOutHere({"file", name, "--quantity", "12abc", "--length", "0", "--classes", ""});
-    EXPECT_EQ(quantity.exitCode, 2);
-    EXPECT_EQ(quantity.err, notWritten + "The quantity \"12abc\" is not a number.\nType a whole "
-                                         "number of lines from 1 to 999999999999999, for example "
-                                         "5000.\n");
-    const Printed length = carryOutHere({"file", name, "--length", "-3", "--classes", ""});
-    EXPECT_EQ(length.exitCode, 2);
-    EXPECT_EQ(length.err, notWritten + "The length \"-3\" gives empty passwords.\n" LENGTH_FROM_1);
-    const Printed classes = carryOutHere({"file", name, "--classes", ""});
-    EXPECT_EQ(classes.exitCode, 2);
-    EXPECT_EQ(classes.err, notWritten + NO_CLASS);
-    EXPECT_EQ(carryOutHere({"file", name, "--length", "x"}).exitCode, 2);
+    EXPECT_EQ(refused({"--quantity", "12abc", "--length", "0", "--classes", ""}),
+              notWritten + "The quantity \"12abc\" is not a number.\nType a whole number of "
+                           "lines from 1 to 999999999999999, for example 5000.\n");
+    EXPECT_EQ(refused({"--length", "-3", "--classes", ""}),
+              notWritten + "The length \"-3\" gives empty passwords.\n" LENGTH_FROM_1);
+    EXPECT_EQ(refused({"--classes", ""}), notWritten + NO_CLASS);
+    refused({"--length", "x"});
     EXPECT_EQ(readBytes(file), "nr. 1    old\r\n");
 
     const std::string missing = (folder / "missing" / "new.txt").string();

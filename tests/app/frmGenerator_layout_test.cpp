@@ -71,23 +71,20 @@ TEST_F(MainWindowLayout, LengthListsSkipElevenAndBitsListHasTwelveItems) {
                                  "22", "23", "24", "25", "26", "27", "28", "29", "30", "31",
                                  "32", "33", "34", "35", "36", "37", "38", "39", "40", "41",
                                  "42", "43", "44", "45", "46", "47", "48", "49", "50"};
-    for (const char* name : {"cmbLength", "Combo1"}) {
+    const QStringList bits = {"4 bits",    "8 bits",    "16 bits",   "32 bits",
+                              "64 bits",   "128 bits",  "256 bits",  "512 bits",
+                              "1024 bits", "2048 bits", "4096 bits", "8192 bits"};
+    for (const auto& [name, expected] :
+         {std::pair{"cmbLength", lengths}, std::pair{"Combo1", lengths},
+          std::pair{"cmbBits", bits}}) {
         QComboBox* combo = control<QComboBox>(name);
         QStringList items;
         for (int i = 0; i < combo->count(); ++i)
             items << combo->itemText(i);
-        EXPECT_EQ(items, lengths) << name;
-        EXPECT_EQ(combo->findText("11"), -1);
-        EXPECT_TRUE(combo->isEditable());
+        EXPECT_EQ(items, expected) << name;
+        EXPECT_EQ(combo->findText("11"), -1) << name;
+        EXPECT_TRUE(combo->isEditable()) << name;
     }
-    QComboBox* bits = control<QComboBox>("cmbBits");
-    QStringList items;
-    for (int i = 0; i < bits->count(); ++i)
-        items << bits->itemText(i);
-    EXPECT_EQ(items, QStringList({"4 bits", "8 bits", "16 bits", "32 bits", "64 bits", "128 bits",
-                                  "256 bits", "512 bits", "1024 bits", "2048 bits", "4096 bits",
-                                  "8192 bits"}));
-    EXPECT_TRUE(bits->isEditable());
 }
 
 TEST_F(MainWindowLayout, ClientAreaIsFixedAndTheWindowHasNoMinimizeOrMaximize) {

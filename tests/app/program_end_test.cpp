@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/main_window_fixture.h"
+#include "support/row_name.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -15,14 +16,10 @@ namespace {
 enum class Ending { exitItem, closeButton };
 
 struct EndCase {
+    const char* name;
     Ending ending;
     bool dialogRefusesToClose;
 };
-
-void PrintTo(const EndCase& row, std::ostream* out) {
-    *out << (row.ending == Ending::exitItem ? "Exit item" : "close button")
-         << (row.dialogRefusesToClose ? ", dialog refuses to close" : "");
-}
 
 // A dialog that will not close by itself: the program must end all the same.
 class StubbornDialog final : public QDialog {
@@ -65,14 +62,13 @@ TEST_P(ProgramEnd, EndsAtOnceAndTakesAnOpenDialogWithIt) {
     EXPECT_TRUE(messages.texts.isEmpty()) << "no question is asked";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, ProgramEnd,
-    testing::Values(EndCase{Ending::exitItem, false}, EndCase{Ending::closeButton, false},
-                    EndCase{Ending::exitItem, true}, EndCase{Ending::closeButton, true}),
-    [](const testing::TestParamInfo<EndCase>& row) {
-        return std::string(row.param.ending == Ending::exitItem ? "exitItem" : "closeButton") +
-               (row.param.dialogRefusesToClose ? "StubbornDialog" : "");
-    });
+INSTANTIATE_TEST_SUITE_P(Ways, ProgramEnd,
+                         testing::Values(EndCase{"exitItem", Ending::exitItem, false},
+                                         EndCase{"closeButton", Ending::closeButton, false},
+                                         EndCase{"exitItemStubbornDialog", Ending::exitItem, true},
+                                         EndCase{"closeButtonStubbornDialog", Ending::closeButton,
+                                                 true}),
+                         RowName());
 
 } // namespace
 } // namespace quentara

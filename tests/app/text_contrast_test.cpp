@@ -138,10 +138,6 @@ struct PaletteRow {
     QPalette palette;
 };
 
-void PrintTo(const PaletteRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
 // The application's palette for one test, the default back after it.
 class ApplicationPalette {
 public:

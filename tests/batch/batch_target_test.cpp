@@ -58,31 +58,21 @@ TEST_P(BatchFileInPlace, WritesTheFileItselfWhenTheDiskHoldsAllOfIt) {
     EXPECT_EQ(folder.names(), (std::set<std::string>{"pass.txt"}));
 }
 
+// No replacement can be made, and nothing says the disk is short of room: written in place.
+InPlace written(const char* name, Operation operation, std::errc error) {
+    return {name, operation, error, {}, Status::written, ""};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Reasons, BatchFileInPlace,
-    testing::Values(InPlace{"folderRefusesNewFiles",
-                            Operation::create,
-                            std::errc::permission_denied,
-                            {},
-                            Status::written,
-                            ""},
-                    InPlace{"folderTakesNoNewFiles",
-                            Operation::create,
-                            std::errc::no_such_file_or_directory,
-                            {},
-                            Status::written,
-                            ""},
-                    InPlace{"ownerCannotBeKept",
-                            Operation::owner,
-                            std::errc::operation_not_permitted,
-                            {},
-                            Status::written,
-                            ""},
-                    InPlace{"roomToTheByte", Operation::create, std::errc::permission_denied, 171,
-                            Status::written, ""},
-                    InPlace{"roomOneByteShort", Operation::create, std::errc::permission_denied,
-                            170, Status::failed,
-                            "The disk has too little free space for the new file."}),
+    testing::Values(
+        written("folderRefusesNewFiles", Operation::create, std::errc::permission_denied),
+        written("folderTakesNoNewFiles", Operation::create, std::errc::no_such_file_or_directory),
+        written("ownerCannotBeKept", Operation::owner, std::errc::operation_not_permitted),
+        InPlace{"roomToTheByte", Operation::create, std::errc::permission_denied, 171,
+                Status::written, ""},
+        InPlace{"roomOneByteShort", Operation::create, std::errc::permission_denied, 170,
+                Status::failed, "The disk has too little free space for the new file."}),
     RowName());
 
 TEST(BatchFileInPlace, EveryHardLinkSeesTheNewContent) {

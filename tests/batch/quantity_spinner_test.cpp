@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch_window_fixture.h"
 #include "support/row_name.h"
-#include "widgets/spin_button.h"
 
 #include <QAccessible>
 #include <QLocale>
@@ -25,20 +24,12 @@ struct SpinCase {
     const char* name;
     const char* start;
     Action action;
-    Qt::Key key;
     const char* expected;
+    Qt::Key key = Qt::Key_unknown; // for the key actions
 };
 
 class QuantitySpinner : public BatchWindowTest, public testing::WithParamInterface<SpinCase> {
 protected:
-    SpinButton* spinner() const { return control<SpinButton>("SpinButton1"); }
-
-    void clickArrow(bool up) {
-        SpinButton* spin = spinner();
-        const QPoint where(spin->width() / 2, up ? 2 : spin->height() - 3);
-        QTest::mouseClick(spin, Qt::LeftButton, {}, where);
-    }
-
     void doAccessibleAction(const QString& action) {
         QAccessibleInterface* spin = QAccessible::queryAccessibleInterface(spinner());
         ASSERT_NE(spin->actionInterface(), nullptr);
@@ -95,32 +86,32 @@ TEST_P(QuantitySpinner, StepsTheQuantityText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, QuantitySpinner,
-    testing::Values(
-        SpinCase{"upAddsTen", "5000", Action::upArrow, Qt::Key_unknown, "5010"},
-        SpinCase{"downTakesTen", "5000", Action::downArrow, Qt::Key_unknown, "4990"},
-        SpinCase{"upFromEmpty", "", Action::upArrow, Qt::Key_unknown, "10"},
-        SpinCase{"downFromEmpty", "", Action::downArrow, Qt::Key_unknown, "-10"},
-        SpinCase{"noFloorAtZero", "0", Action::downArrow, Qt::Key_unknown, "-10"},
-        SpinCase{"leadingNumber", "12abc", Action::upArrow, Qt::Key_unknown, "22"},
-        SpinCase{"fraction", "7.5", Action::upArrow, Qt::Key_unknown, "17.5"},
-        SpinCase{"lettersReadAsZero", "abc", Action::downArrow, Qt::Key_unknown, "-10"},
-        SpinCase{"tooLargeForADoubleStays", hugeNumber.c_str(), Action::upArrow, Qt::Key_unknown,
-                 hugeNumber.c_str()},
-        SpinCase{"keyClickRewritesPlain", "05", Action::keyClick, Qt::Key_A, "5"},
-        SpinCase{"keyClickKeepsTheValue", "5000", Action::keyClick, Qt::Key_A, "5000"},
-        SpinCase{"arrowKeyIsAKeyToo", "5000", Action::keyClick, Qt::Key_Up, "5000"},
-        // F10 also opens the menu, after the spinner has had both halves of it.
-        SpinCase{"menuKeyIsAKeyToo", "5000", Action::keyClick, Qt::Key_F10, "5000"},
-        SpinCase{"keyDownTakesTen", "5000", Action::keyPress, Qt::Key_Space, "4990"},
-        SpinCase{"keyDownAnyKey", "5000", Action::keyPress, Qt::Key_Up, "4990"},
-        SpinCase{"keyUpAddsTen", "5000", Action::keyRelease, Qt::Key_Down, "5010"},
-        SpinCase{"heldKeyEachRepeatTakesTen", "5000", Action::heldKey, Qt::Key_B, "4970"},
-        // A screen reader's steps are the arrows' steps.
-        SpinCase{"increaseAddsTen", "5000", Action::increase, Qt::Key_unknown, "5010"},
-        SpinCase{"decreaseTakesTen", "5000", Action::decrease, Qt::Key_unknown, "4990"},
-        SpinCase{"decreaseNoFloorAtZero", "0", Action::decrease, Qt::Key_unknown, "-10"},
-        SpinCase{"increaseLeadingNumber", "12abc", Action::increase, Qt::Key_unknown, "22"},
-        SpinCase{"increaseFraction", "7.5", Action::increase, Qt::Key_unknown, "17.5"}),
+    testing::Values(SpinCase{"upAddsTen", "5000", Action::upArrow, "5010"},
+                    SpinCase{"downTakesTen", "5000", Action::downArrow, "4990"},
+                    SpinCase{"upFromEmpty", "", Action::upArrow, "10"},
+                    SpinCase{"downFromEmpty", "", Action::downArrow, "-10"},
+                    SpinCase{"noFloorAtZero", "0", Action::downArrow, "-10"},
+                    SpinCase{"leadingNumber", "12abc", Action::upArrow, "22"},
+                    SpinCase{"fraction", "7.5", Action::upArrow, "17.5"},
+                    SpinCase{"lettersReadAsZero", "abc", Action::downArrow, "-10"},
+                    SpinCase{"tooLargeForADoubleStays", hugeNumber.c_str(), Action::upArrow,
+                             hugeNumber.c_str()},
+                    SpinCase{"keyClickRewritesPlain", "05", Action::keyClick, "5", Qt::Key_A},
+                    SpinCase{"keyClickKeepsTheValue", "5000", Action::keyClick, "5000", Qt::Key_A},
+                    SpinCase{"arrowKeyIsAKeyToo", "5000", Action::keyClick, "5000", Qt::Key_Up},
+                    // F10 also opens the menu, after the spinner has had both halves of it.
+                    SpinCase{"menuKeyIsAKeyToo", "5000", Action::keyClick, "5000", Qt::Key_F10},
+                    SpinCase{"keyDownTakesTen", "5000", Action::keyPress, "4990", Qt::Key_Space},
+                    SpinCase{"keyDownAnyKey", "5000", Action::keyPress, "4990", Qt::Key_Up},
+                    SpinCase{"keyUpAddsTen", "5000", Action::keyRelease, "5010", Qt::Key_Down},
+                    SpinCase{"heldKeyEachRepeatTakesTen", "5000", Action::heldKey, "4970",
+                             Qt::Key_B},
+                    // A screen reader's steps are the arrows' steps.
+                    SpinCase{"increaseAddsTen", "5000", Action::increase, "5010"},
+                    SpinCase{"decreaseTakesTen", "5000", Action::decrease, "4990"},
+                    SpinCase{"decreaseNoFloorAtZero", "0", Action::decrease, "-10"},
+                    SpinCase{"increaseLeadingNumber", "12abc", Action::increase, "22"},
+                    SpinCase{"increaseFraction", "7.5", Action::increase, "17.5"}),
     RowName());
 
 struct LocaleCase {
@@ -130,10 +121,6 @@ struct LocaleCase {
     const char* start;
     const char* expected;
 };
-
-void PrintTo(const LocaleCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class QuantitySpinnerLocale : public BatchWindowTest,
                               public testing::WithParamInterface<LocaleCase> {
@@ -152,8 +139,7 @@ private:
 TEST_P(QuantitySpinnerLocale, WritesTheLocalesDecimalMark) {
     selectFileTab();
     control<QLineEdit>("txtQuantity")->setText(GetParam().start);
-    SpinButton* spin = control<SpinButton>("SpinButton1");
-    QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, 2));
+    clickArrow(true);
     EXPECT_EQ(quantity(), GetParam().expected);
 }
 

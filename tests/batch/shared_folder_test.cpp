@@ -3,7 +3,6 @@
 // which file the passwords go to or who reads them, whatever the system's own settings; and
 // nothing swapped in after the first look is written through.
 #ifndef _WIN32
-#include "batch/batch_messages.h"
 #include "support/abc_lines.h"
 #include "support/child_process.h"
 #include "support/failing_file_layer.h"
@@ -57,9 +56,7 @@ TEST_P(SharedFolder, TrustsOnlyTheUsersAndTheFolderOwnersEntries) {
 
     const ChildEnd end = inChild(row.runner, [&] {
         SystemFileLayer files;
-        const BatchOutcome outcome = writeAbcLines(files, planted, 12);
-        return outcome.status == BatchOutcome::Status::written ? std::string("written")
-                                                               : fileFailureText(outcome.failure);
+        return outcomeText(writeAbcLines(files, planted, 12));
     });
     EXPECT_EQ(end.status, 0);
     EXPECT_EQ(end.said, row.outcome);
@@ -110,10 +107,7 @@ TEST_P(SwappedAfterTheFirstLook, IsNeverWrittenThrough) {
         fs::create_symlink(folder / "victim.txt", folder / "swap");
         fs::rename(folder / "swap", folder / "pw.txt");
     };
-    const BatchOutcome outcome = writeAbcLines(files, folder / "pw.txt", 12);
-    EXPECT_EQ(outcome.status == BatchOutcome::Status::written ? std::string("written")
-                                                              : fileFailureText(outcome.failure),
-              row.outcome);
+    EXPECT_EQ(outcomeText(writeAbcLines(files, folder / "pw.txt", 12)), row.outcome);
     EXPECT_EQ(readBytes(folder / "victim.txt"), "victim");
 }
 

@@ -3,8 +3,10 @@
 #pragma once
 
 #include "batch/batch_file.h"
+#include "batch/batch_messages.h"
 
 #include <filesystem>
+#include <string>
 
 namespace quentara {
 
@@ -27,6 +29,12 @@ inline BatchOutcome writeAbcLines(FileLayer& files, const std::filesystem::path&
         std::chrono::milliseconds(0));
     return writeBatchFile(
         files, target, lines, [](std::string& line) { line += "abc"; }, pacer);
+}
+
+// "written", or the reason the file was not.
+inline std::string outcomeText(const BatchOutcome& outcome) {
+    return outcome.status == BatchOutcome::Status::written ? std::string("written")
+                                                           : fileFailureText(outcome.failure);
 }
 
 } // namespace quentara

@@ -25,10 +25,6 @@ struct OpenCase {
     std::int32_t result;
 };
 
-void PrintTo(const OpenCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class OpeningKeys : public testing::TestWithParam<OpenCase> {};
 
 TEST_P(OpeningKeys, AnswersWithTheRegistrysResultCodes) {
@@ -60,10 +56,6 @@ struct QueryCase {
     std::uint32_t size; // reported size
     std::string data;   // bytes written
 };
-
-void PrintTo(const QueryCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class QueryingValues : public testing::TestWithParam<QueryCase> {};
 

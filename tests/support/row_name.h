@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -43,5 +44,19 @@ inline std::string textRowName(std::string_view text) {
     }
     return name;
 }
+
+namespace {
+
+// A row prints as its name, in failure messages too. In the unnamed namespace, as the test files'
+// rows are, so that the test framework's lookup finds it beside them.
+template <typename Row>
+requires requires(const Row& row, std::ostream& out) {
+    out << row.name;
+}
+void PrintTo(const Row& row, std::ostream* out) {
+    *out << row.name;
+}
+
+} // namespace
 
 } // namespace quentara

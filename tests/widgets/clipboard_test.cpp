@@ -26,10 +26,6 @@ struct FlavourCase {
     Formats expected; // sorted by format name
 };
 
-void PrintTo(const FlavourCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class SecretText : public testing::TestWithParam<FlavourCase> {};
 
 // Exactly these formats and bytes: plain text plus each desktop's "do not keep" marker.

@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The spin button as the quantity's spinner drives it: presses, held arrows.
 #include "batch/batch_window_fixture.h"
-#include "widgets/spin_button.h"
 
 namespace quentara {
 namespace {
 
 TEST_F(BatchWindowTest, EveryArrowPressReachesItsHandler) {
     selectFileTab();
-    SpinButton* spin = control<SpinButton>("SpinButton1");
     for (int i = 0; i < 30; ++i)
-        QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, 2));
+        clickArrow(true);
     EXPECT_EQ(quantity(), "5300");
     for (int i = 0; i < 60; ++i)
-        QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, spin->height() - 3));
+        clickArrow(false);
     EXPECT_EQ(quantity(), "4700");
 }
 
@@ -33,17 +31,15 @@ private:
 
 TEST_F(BatchWindowTest, AnArrowHeldDownKeepsSteppingUntilItIsReleased) {
     selectFileTab();
-    SpinButton* spin = control<SpinButton>("SpinButton1");
     auto timer = std::make_unique<ManualStepTimer>();
     const ManualStepTimer& repeats = *timer;
-    spin->setStepTimer(std::move(timer));
-    const QPoint up(spin->width() / 2, 2);
-    QTest::mousePress(spin, Qt::LeftButton, {}, up);
+    spinner()->setStepTimer(std::move(timer));
+    QTest::mousePress(spinner(), Qt::LeftButton, {}, arrow(true));
     EXPECT_EQ(quantity(), "5010");
     repeats.fire();
     repeats.fire();
     EXPECT_EQ(quantity(), "5030");
-    QTest::mouseRelease(spin, Qt::LeftButton, {}, up);
+    QTest::mouseRelease(spinner(), Qt::LeftButton, {}, arrow(true));
     repeats.fire();
     EXPECT_EQ(quantity(), "5030");
 }

@@ -40,10 +40,6 @@ struct TitledWindow {
     const char* control; // one of its controls, which must keep its place below the bar
 };
 
-void PrintTo(const TitledWindow& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class OwnTitleBar : public testing::TestWithParam<TitledWindow> {
 protected:
     // The window as built, shown; with addOwnTitleBar applied first when `titled`.
