@@ -34,7 +34,7 @@ void collectFocusable(QAccessibleInterface* node, std::vector<Exposed>& found) {
 
 struct TabCase {
     const char* name;
-    int tab;
+    GeneratorTab tab;
     std::vector<Exposed> expected; // in the tree's order
 };
 
@@ -77,21 +77,21 @@ std::vector<Exposed> passwordOptions(std::vector<Exposed> rest) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tabs, ScreenReaderView,
-    testing::Values(TabCase{"easyGenerator", 0,
+    testing::Values(TabCase{"easyGenerator", GeneratorTab::easy,
                             page(passwordOptions({{QAccessible::EditableText, "Pass"}}),
                                  "Easy Generator")},
-                    TabCase{"fileGenerator", 1,
+                    TabCase{"fileGenerator", GeneratorTab::file,
                             page(passwordOptions({{QAccessible::EditableText, "Quantity"},
                                                   {QAccessible::SpinBox, "Step quantity"},
                                                   {QAccessible::EditableText, "File"},
                                                   {QAccessible::Button, "browse"}}),
                                  "File Generator")},
-                    TabCase{"username", 2,
+                    TabCase{"username", GeneratorTab::username,
                             page({{QAccessible::EditableText, "First name"},
                                   {QAccessible::EditableText, "Last name"},
                                   {QAccessible::EditableText, "User name"}},
                                  "Username")},
-                    TabCase{"hexGenerator", 3,
+                    TabCase{"hexGenerator", GeneratorTab::hex,
                             page({{QAccessible::ComboBox, "Bits"},
                                   {QAccessible::EditableText, "Bits"},
                                   {QAccessible::EditableText, "HexValue"}},
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Shown is exposed, hidden is flagged so: the tab row holds its tabs only, and each page is
 // named by its tab and visible with it alone.
 TEST_F(MainWindowTest, ExposesOnlyWhatIsShown) {
-    chooseTab(2);
+    chooseTab(GeneratorTab::username);
     QAccessibleInterface* row = QAccessible::queryAccessibleInterface(tabs()->tabBar());
     QStringList tabNames;
     for (int i = 0; i < row->childCount(); ++i)

@@ -13,15 +13,15 @@ namespace {
 // A combo box, the tab it stands on, the button that reads it and the box of the result
 // (the File Generator tab has none: Tab moves the focus on instead).
 struct Combo {
-    int tab;
+    GeneratorTab tab;
     const char* name;
     const char* button;
     const char* resultBox;
 };
 
-const Combo bits{3, "cmbBits", "cmdHexGenerate", "txtHexResult"};
-const Combo easyLength{0, "cmbLength", "cmdGenerate", "txtResult"};
-const Combo fileLength{1, "Combo1", nullptr, nullptr};
+const Combo bits{GeneratorTab::hex, "cmbBits", "cmdHexGenerate", "txtHexResult"};
+const Combo easyLength{GeneratorTab::easy, "cmbLength", "cmdGenerate", "txtResult"};
+const Combo fileLength{GeneratorTab::file, "Combo1", nullptr, nullptr};
 
 struct TypedCase {
     const char* name;
@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Picking from the drop-down list still sets the box's text.
 TEST_F(MainWindowTest, AnItemPickedFromTheListIsTheText) {
-    chooseTab(3);
+    chooseTab(GeneratorTab::hex);
     QComboBox* box = control<QComboBox>("cmbBits");
     box->showPopup();
     QAbstractItemView* list = box->view();

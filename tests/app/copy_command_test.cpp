@@ -51,7 +51,7 @@ protected:
 // result, so copying the wrong box shows.
 struct CopyCase {
     const char* name;
-    int tab;
+    GeneratorTab tab;
     const char* generateButton;
     const char* resultBox;
     std::vector<float> draws;
@@ -85,20 +85,28 @@ TEST_P(CopyResult, CopiesTheResultBoxOfTheSelectedTabIncludingEdits) {
     EXPECT_EQ(CopyBufferProbe::copyText(*window), "edited by hand");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tabs, CopyResult,
-    testing::Values(
-        CopyCase{"easy", 0, "cmdGenerate", "txtResult", {0.0f, 0.0f, 0.25f, largestDraw}, "Az"},
-        CopyCase{"username", 2, "cmduserGenerate", "txtUserresult", {0.1f, 0.2f}, "AnLee12"},
-        CopyCase{"hex",
-                 3,
-                 "cmdHexGenerate",
-                 "txtHexResult",
-                 {0.0f, 0.0f, largestDraw, largestDraw},
-                 "A9"}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Tabs, CopyResult,
+                         testing::Values(CopyCase{"easy",
+                                                  GeneratorTab::easy,
+                                                  "cmdGenerate",
+                                                  "txtResult",
+                                                  {0.0f, 0.0f, 0.25f, largestDraw},
+                                                  "Az"},
+                                         CopyCase{"username",
+                                                  GeneratorTab::username,
+                                                  "cmduserGenerate",
+                                                  "txtUserresult",
+                                                  {0.1f, 0.2f},
+                                                  "AnLee12"},
+                                         CopyCase{"hex",
+                                                  GeneratorTab::hex,
+                                                  "cmdHexGenerate",
+                                                  "txtHexResult",
+                                                  {0.0f, 0.0f, largestDraw, largestDraw},
+                                                  "A9"}),
+                         RowName());
 
-class CopyEmpty : public CopyCommand, public testing::WithParamInterface<int> {};
+class CopyEmpty : public CopyCommand, public testing::WithParamInterface<GeneratorTab> {};
 
 // What the clipboard held before is gone even when there is nothing to put in its place.
 TEST_P(CopyEmpty, StillClearsTheClipboard) {
@@ -109,34 +117,38 @@ TEST_P(CopyEmpty, StillClearsTheClipboard) {
     EXPECT_EQ(clipboard.log, QStringList({"clear", "text:"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabs, CopyEmpty, testing::Values(0, 2, 3));
+INSTANTIATE_TEST_SUITE_P(Tabs, CopyEmpty,
+                         testing::Values(GeneratorTab::easy, GeneratorTab::username,
+                                         GeneratorTab::hex));
 
 TEST_F(CopyCommand, IsGreyedOnTheFileGeneratorTabOnly) {
     struct Step {
-        int tab;
+        GeneratorTab tab;
         bool byKeyboard;
         bool enabled;
     };
-    const Step steps[] = {{1, false, false}, {2, false, true}, {1, false, false},
-                          {3, false, true},  {0, false, true}, {1, false, false},
-                          {0, false, true},  {1, true, false}, {2, true, true}};
+    using enum GeneratorTab;
+    const Step steps[] = {{file, false, false}, {username, false, true}, {file, false, false},
+                          {hex, false, true},   {easy, false, true},     {file, false, false},
+                          {easy, false, true},  {file, true, false},     {username, true, true}};
     EXPECT_TRUE(copyItem()->isEnabled());
     for (const Step& step : steps) {
         if (step.byKeyboard) {
             // Arrow keys on the focused tab row move one tab at a time.
             QTabBar* bar = tabs()->tabBar();
             bar->setFocus();
-            QTest::keyClick(bar, step.tab > bar->currentIndex() ? Qt::Key_Right : Qt::Key_Left);
+            QTest::keyClick(bar, static_cast<int>(step.tab) > bar->currentIndex() ? Qt::Key_Right
+                                                                                  : Qt::Key_Left);
         } else {
             chooseTab(step.tab);
         }
-        ASSERT_EQ(tabs()->currentIndex(), step.tab);
-        EXPECT_EQ(copyItem()->isEnabled(), step.enabled) << "tab " << step.tab;
+        ASSERT_EQ(tabs()->currentIndex(), static_cast<int>(step.tab));
+        EXPECT_EQ(copyItem()->isEnabled(), step.enabled) << "tab " << static_cast<int>(step.tab);
     }
 }
 
 TEST_F(CopyCommand, CtrlCDoesNothingOnTheFileGeneratorTab) {
-    chooseTab(1);
+    chooseTab(GeneratorTab::file);
     tabs()->tabBar()->setFocus();
     QTest::keyClick(tabs()->tabBar(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(clipboard.log.isEmpty());
@@ -144,7 +156,7 @@ TEST_F(CopyCommand, CtrlCDoesNothingOnTheFileGeneratorTab) {
 
 struct FocusCase {
     const char* name;
-    int tab;
+    GeneratorTab tab;
     const char* focus;
     const char* copied;
 };
@@ -169,16 +181,16 @@ TEST_P(CtrlCWhileEnabled, RunsCopyWhateverBoxHasTheFocus) {
     EXPECT_EQ(systemClipboard(), "untouched") << "the box must not copy its own selection";
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, CtrlCWhileEnabled,
-                         testing::Values(FocusCase{"resultBox", 0, "txtResult", "easy result"},
-                                         FocusCase{"lengthCombo", 0, "cmbLength", "easy result"},
-                                         FocusCase{"generateButton", 0, "cmdGenerate",
-                                                   "easy result"},
-                                         FocusCase{"firstName", 2, "txtFirstname", "user result"},
-                                         FocusCase{"userResult", 2, "txtUserresult", "user result"},
-                                         FocusCase{"bitsCombo", 3, "cmbBits", "hex result"},
-                                         FocusCase{"hexResult", 3, "txtHexResult", "hex result"}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, CtrlCWhileEnabled,
+    testing::Values(FocusCase{"resultBox", GeneratorTab::easy, "txtResult", "easy result"},
+                    FocusCase{"lengthCombo", GeneratorTab::easy, "cmbLength", "easy result"},
+                    FocusCase{"generateButton", GeneratorTab::easy, "cmdGenerate", "easy result"},
+                    FocusCase{"firstName", GeneratorTab::username, "txtFirstname", "user result"},
+                    FocusCase{"userResult", GeneratorTab::username, "txtUserresult", "user result"},
+                    FocusCase{"bitsCombo", GeneratorTab::hex, "cmbBits", "hex result"},
+                    FocusCase{"hexResult", GeneratorTab::hex, "txtHexResult", "hex result"}),
+    RowName());
 
 class CtrlCWhileDisabled : public CopyCommand, public testing::WithParamInterface<FocusCase> {};
 
@@ -191,11 +203,12 @@ TEST_P(CtrlCWhileDisabled, LetsTheBoxCopyItsOwnSelection) {
     EXPECT_EQ(systemClipboard(), row.copied);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, CtrlCWhileDisabled,
-                         testing::Values(FocusCase{"fileName", 1, "txtFilename", "C:\\pass.txt"},
-                                         FocusCase{"quantity", 1, "txtQuantity", "5000"},
-                                         FocusCase{"lengthCombo", 1, "Combo1", "8"}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, CtrlCWhileDisabled,
+    testing::Values(FocusCase{"fileName", GeneratorTab::file, "txtFilename", "C:\\pass.txt"},
+                    FocusCase{"quantity", GeneratorTab::file, "txtQuantity", "5000"},
+                    FocusCase{"lengthCombo", GeneratorTab::file, "Combo1", "8"}),
+    RowName());
 
 TEST_F(CopyCommand, ChangingTabsLeavesTheCopyBufferAlone) {
     typeInto("txtResult", "copied once");
@@ -204,7 +217,8 @@ TEST_F(CopyCommand, ChangingTabsLeavesTheCopyBufferAlone) {
     typeInto("txtResult", "changed after copying");
     typeInto("txtUserresult", "user result");
     typeInto("txtHexResult", "hex result");
-    for (int tab : {1, 2, 3, 0, 1, 3, 2})
+    using enum GeneratorTab;
+    for (GeneratorTab tab : {file, username, hex, easy, file, hex, username})
         chooseTab(tab);
     EXPECT_EQ(CopyBufferProbe::copyText(*window), "copied once");
 }

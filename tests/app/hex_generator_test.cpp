@@ -11,7 +11,7 @@ namespace {
 using HexGeneratorWindow = MainWindowTest;
 
 TEST_F(HexGeneratorWindow, EveryListItemGivesFourBitsPerUppercaseHexCharacter) {
-    chooseTab(3);
+    chooseTab(GeneratorTab::hex);
     QComboBox* bits = control<QComboBox>("cmbBits");
     const QRegularExpression hex(QStringLiteral("^[0-9A-F]*$"));
     ASSERT_EQ(bits->count(), 12);
@@ -26,7 +26,7 @@ TEST_F(HexGeneratorWindow, EveryListItemGivesFourBitsPerUppercaseHexCharacter) {
 }
 
 TEST_F(HexGeneratorWindow, TypedItemGivesTheScriptedCharacters) {
-    chooseTab(3);
+    chooseTab(GeneratorTab::hex);
     typeInto("cmbBits", "16 bits");
     LoadedScript script(random,
                         {0.0f, 0.0f, largestDraw, largestDraw, 0.0f, largestDraw, 0.5f, 0.5f});
@@ -41,7 +41,7 @@ class HexGeneratorOtherText : public MainWindowTest,
 // Texts that are not exactly one of the items, including the initial "Bits": the box is
 // emptied, nothing is drawn, and the typed text stays as typed after the focus has left.
 TEST_P(HexGeneratorOtherText, EmptiesTheResultWithoutDrawing) {
-    chooseTab(3);
+    chooseTab(GeneratorTab::hex);
     control<QLineEdit>("txtHexResult")->setText("ABC123");
     if (std::string(GetParam()) != "Bits")
         typeInto("cmbBits", GetParam());
@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, HexGeneratorOtherText,
                          });
 
 TEST_F(HexGeneratorWindow, EachPressDrawsANewStringOfTheSameLength) {
-    chooseTab(3);
+    chooseTab(GeneratorTab::hex);
     typeInto("cmbBits", "256 bits");
     click("cmdHexGenerate");
     const QString first = control<QLineEdit>("txtHexResult")->text();

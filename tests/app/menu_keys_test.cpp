@@ -10,7 +10,7 @@ namespace {
 // A key pressed with modifiers in a box holding its first text, at its end.
 struct AltCase {
     const char* name;
-    int tab;
+    GeneratorTab tab;
     const char* box;
     char key;
     Qt::KeyboardModifiers modifiers;
@@ -38,16 +38,17 @@ constexpr Qt::KeyboardModifiers altGr = Qt::ControlModifier | Qt::AltModifier;
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, AltTyping,
-    testing::Values(AltCase{"easyLengthAltF", 0, "cmbLength", 'f', alt, "6"},
-                    AltCase{"passwordAltShiftF", 0, "txtResult", 'F', altShift, ""},
-                    AltCase{"fileLengthAltDigit", 1, "Combo1", '1', alt, "8"},
-                    AltCase{"quantityAltDigit", 1, "txtQuantity", '5', alt, "5000"},
-                    AltCase{"fileNameAltSpace", 1, "txtFilename", ' ', alt, "C:\\pass.txt"},
-                    AltCase{"firstNameAltH", 2, "txtFirstname", 'h', alt, ""},
-                    AltCase{"bitsAltB", 3, "cmbBits", 'b', alt, "Bits"},
-                    AltCase{"hexAltE", 3, "txtHexResult", 'e', alt, ""},
-                    AltCase{"lastNameAltGrTypes", 2, "txtLastname", '@', altGr, "@"},
-                    AltCase{"userNameLetterTypes", 2, "txtUserresult", 'f', {}, "f"}),
+    testing::Values(
+        AltCase{"easyLengthAltF", GeneratorTab::easy, "cmbLength", 'f', alt, "6"},
+        AltCase{"passwordAltShiftF", GeneratorTab::easy, "txtResult", 'F', altShift, ""},
+        AltCase{"fileLengthAltDigit", GeneratorTab::file, "Combo1", '1', alt, "8"},
+        AltCase{"quantityAltDigit", GeneratorTab::file, "txtQuantity", '5', alt, "5000"},
+        AltCase{"fileNameAltSpace", GeneratorTab::file, "txtFilename", ' ', alt, "C:\\pass.txt"},
+        AltCase{"firstNameAltH", GeneratorTab::username, "txtFirstname", 'h', alt, ""},
+        AltCase{"bitsAltB", GeneratorTab::hex, "cmbBits", 'b', alt, "Bits"},
+        AltCase{"hexAltE", GeneratorTab::hex, "txtHexResult", 'e', alt, ""},
+        AltCase{"lastNameAltGrTypes", GeneratorTab::username, "txtLastname", '@', altGr, "@"},
+        AltCase{"userNameLetterTypes", GeneratorTab::username, "txtUserresult", 'f', {}, "f"}),
     RowName());
 
 // Keys pressed one after another, from the focus in the length box; then the menu open, if any.

@@ -151,9 +151,10 @@ class TextContrast : public AboutDialogTest, public testing::WithParamInterface<
 
 TEST_P(TextContrast, EveryTextStandsOutFromWhatIsBehindIt) {
     const ApplicationPalette shown(GetParam().palette);
-    for (int tab = 0; tab < 4; ++tab) {
+    using enum GeneratorTab;
+    for (GeneratorTab tab : {easy, file, username, hex}) {
         chooseTab(tab);
-        expectReadable(window.get(), "tab " + std::to_string(tab));
+        expectReadable(window.get(), "tab " + std::to_string(static_cast<int>(tab)));
     }
     frmAbout* about = openAbout();
     ASSERT_NE(about, nullptr);

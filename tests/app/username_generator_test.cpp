@@ -33,7 +33,7 @@ protected:
 // Names as typed into the boxes; whole characters as a reader sees them, never half of one.
 TEST_P(UsernameWindow, TakesWholeCharactersOfTheNamesThenTwoDigits) {
     const UserCase& row = GetParam();
-    chooseTab(2);
+    chooseTab(GeneratorTab::username);
     control<QLineEdit>("txtUserresult")->setText("previous");
     enterText("txtFirstname", QString::fromUtf8(row.first));
     enterText("txtLastname", QString::fromUtf8(row.last));
@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST_F(MainWindowTest, UsernameKeepsTheNamePartAndDrawsNewDigitsOnEachPress) {
-    chooseTab(2);
+    chooseTab(GeneratorTab::username);
     typeInto("txtFirstname", "Anna");
     typeInto("txtLastname", "Berg");
     LoadedScript script(random, {0.3f, 0.75f, 0.75f, 0.3f});

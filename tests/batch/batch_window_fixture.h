@@ -12,7 +12,7 @@ namespace quentara {
 class BatchWindowTest : public MainWindowTest {
 protected:
     void selectFileTab() {
-        chooseTab(1);
+        chooseTab(GeneratorTab::file);
         ASSERT_EQ(tabs()->currentIndex(), 1);
     }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/frmGenerator.h"
+#include "app/generator_tab.h"
 #include "support/batch_fakes.h"
 #include "support/recording_clipboard.h"
 #include "support/recording_message_box.h"
@@ -75,9 +76,9 @@ protected:
     }
 
     // Selects a tab the way a user does, by clicking its caption.
-    void chooseTab(int index) {
+    void chooseTab(GeneratorTab tab) {
         QTabBar* bar = tabs()->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(static_cast<int>(tab)).center());
     }
 
     // Opens the menu `menuName` on the menu bar and clicks its item `itemName`, with the mouse.
