@@ -85,7 +85,8 @@ BatchOutcome writeBatchFile(FileLayer& files, const std::filesystem::path& targe
             if (FileFailure failure = file.reserve(batchFileSize(quantity, passwordLength)))
                 return failed(failure);
         }
-        buffer += LineFormat::end;
+        for (const char endByte : LineFormat::end) // two bytes: no library call
+            buffer.push_back(endByte);
         if (!blocks.writeWhenFull())
             return failed(writeFailure);
     }
