@@ -26,8 +26,10 @@
 
 #ifdef _WIN32
 // <windows.h> first: <psapi.h> uses its types without including it.
-#include <psapi.h>
+// clang-format off
 #include <windows.h>
+#include <psapi.h>
+// clang-format on
 #else
 #include <sys/resource.h>
 #endif
