@@ -35,12 +35,32 @@ TickedClasses tickedClasses(ClassTicks ticks) {
 // the buffer at once: the per-draw bookkeeping is most of a batch file's time.
 constexpr std::int32_t pieceLength = 256;
 
-// The characters of two draws, a class and a character in it, as DrawCode would make them.
+// The character of two draws, a class among `Classes` and a character in it, as DrawCode would
+// make them. The count is known to the compiler: for two and four the pick is a shift.
+template <std::uint32_t Classes>
 char characterOf(std::uint32_t classDraw, std::uint32_t characterDraw,
                  const TickedClasses& ticked) {
-    const CharacterClass& cls = ticked.classes[static_cast<std::size_t>(
-        drawCodeFromBits(classDraw, static_cast<int>(ticked.count), 0))];
+    const CharacterClass& cls =
+        ticked.classes[static_cast<std::size_t>((std::uint64_t{classDraw} * Classes) >> 24)];
     return static_cast<char>(drawCodeFromBits(characterDraw, cls.span, cls.base));
+}
+
+// The characters of `length` pairs of draws from `bytes`, with `Classes` classes ticked.
+template <std::uint32_t Classes>
+void charactersFromPairs(char* piece, std::size_t length, const TickedClasses& ticked,
+                         const unsigned char* bytes) {
+    std::size_t i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        // A character's six bytes in one load of eight; the two beyond are the next
+        // character's, so the last character reads its bytes one by one.
+        for (; i + 1 < length; ++i, bytes += 6) {
+            std::uint64_t both = 0;
+            std::memcpy(&both, bytes, sizeof both);
+            piece[i] = characterOf<Classes>(both & 0xFFFFFF, (both >> 24) & 0xFFFFFF, ticked);
+        }
+    }
+    for (; i < length; ++i, bytes += 6)
+        piece[i] = characterOf<Classes>(drawBits(bytes), drawBits(bytes + 3), ticked);
 }
 
 // One piece's characters from its draws' bytes, as DrawCode would make them.
@@ -50,24 +70,23 @@ void appendFromBytes(std::string& out, std::size_t length, const TickedClasses& 
     const std::size_t start = out.size();
     out.resize(start + length);
     char* const piece = out.data() + start;
-    if (ticked.count == 1) {
+    switch (ticked.count) {
+    case 1: {
         const CharacterClass& cls = ticked.classes[0];
         for (std::size_t i = 0; i < length; ++i, bytes += 3)
             piece[i] = static_cast<char>(drawCodeFromBits(drawBits(bytes), cls.span, cls.base));
-        return;
+        break;
     }
-    std::size_t i = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        // A character's six bytes in one load of eight; the two beyond are the next
-        // character's, so the last character reads its bytes one by one.
-        for (; i + 1 < length; ++i, bytes += 6) {
-            std::uint64_t both = 0;
-            std::memcpy(&both, bytes, sizeof both);
-            piece[i] = characterOf(both & 0xFFFFFF, (both >> 24) & 0xFFFFFF, ticked);
-        }
+    case 2:
+        charactersFromPairs<2>(piece, length, ticked, bytes);
+        break;
+    case 3:
+        charactersFromPairs<3>(piece, length, ticked, bytes);
+        break;
+    default:
+        charactersFromPairs<4>(piece, length, ticked, bytes);
+        break;
     }
-    for (; i < length; ++i, bytes += 6)
-        piece[i] = characterOf(drawBits(bytes), drawBits(bytes + 3), ticked);
 }
 
 } // namespace
