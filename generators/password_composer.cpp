@@ -37,16 +37,16 @@ constexpr std::int32_t pieceLength = 256;
 
 // The character of two draws, a class among `Classes` and a character in it, as DrawCode would
 // make them. The count is known to the compiler: for two and four the pick is a shift.
-template <std::uint32_t Classes>
+template <int Classes>
 char characterOf(std::uint32_t classDraw, std::uint32_t characterDraw,
                  const TickedClasses& ticked) {
     const CharacterClass& cls =
-        ticked.classes[static_cast<std::size_t>((std::uint64_t{classDraw} * Classes) >> 24)];
+        ticked.classes[static_cast<std::size_t>(drawCodeFromBits(classDraw, Classes, 0))];
     return static_cast<char>(drawCodeFromBits(characterDraw, cls.span, cls.base));
 }
 
 // The characters of `length` pairs of draws from `bytes`, with `Classes` classes ticked.
-template <std::uint32_t Classes>
+template <int Classes>
 void charactersFromPairs(char* piece, std::size_t length, const TickedClasses& ticked,
                          const unsigned char* bytes) {
     std::size_t i = 0;
