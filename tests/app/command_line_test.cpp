@@ -152,6 +152,21 @@ INSTANTIATE_TEST_SUITE_P(Rows, WindowOptionsReachQt,
                                              "reverseAndGeometry",
                                              {"-reverse", "-qwindowgeometry", "100x100+0+0"}}),
                          RowName());
+
+// The program alone, as a user might copy it, says what it misses instead of failing silently.
+TEST(CommandLine, WithoutItsWindowProgramSaysSo) {
+    TempFolder folder;
+    const std::filesystem::path lone = folder / "quentara";
+    std::filesystem::copy_file(QUENTARA_EXE, lone);
+    QProcess process;
+    process.start(QString::fromStdString(lone.string()), {});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_TRUE(err.startsWith("Quentara: cannot start the window (" +
+                               QString::fromStdString(folder.path().string())))
+        << err.toStdString();
+}
 #endif
 
 TEST(CommandLine, WritesTheBatchFileInTheWindowsFormat) {
