@@ -17,8 +17,8 @@ TEST(SecureRandom, ValuesAreWhole24BitStepsThatUseEveryBit) {
     SecureRandom random;
     std::uint32_t anySet = 0;
     std::uint32_t allSet = 0xFFFFFF;
-    // Enough draws to cross several refills of the generator's buffer.
-    for (int i = 0; i < 100'000; ++i) {
+    // Enough draws to cross several buffers, made by the helper thread and by this one.
+    for (int i = 0; i < 1'000'000; ++i) {
         const float r = random.NextRandom();
         ASSERT_GE(r, 0.0f);
         ASSERT_LT(r, 1.0f);
