@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A helper thread that takes no signals. A signal sent to the program (Ctrl+C, a stop) must
-// reach the main thread: it interrupts the write the main thread may be blocked in, and a
-// handler must not run while that thread goes on.
+// A helper thread that takes no signals. A signal sent to the program (Ctrl+C, a request to
+// stop) must reach the main thread: only there does it interrupt the write that thread may be
+// blocked in.
 #pragma once
 
 #include <functional>
